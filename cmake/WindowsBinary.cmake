@@ -2,11 +2,24 @@
 
 set(TAVIMO_PE_CHECK ${PROJECT_SOURCE_DIR}/tools/pe/check.sh)
 
-# tavimo_deliverable(target): warnings, version resource conventions and the
-# import-table check (only Windows system DLLs) for one deliverable. The check
-# reads the file and runs nothing, so it stands in both Windows builds.
+# tavimo_deliverable(target FILENAME name DESCRIPTION text): warnings, the
+# version resource and the import-table check (only Windows system DLLs) for
+# one deliverable. The check reads the file and runs nothing, so it stands in
+# both Windows builds.
 function(tavimo_deliverable target)
+    cmake_parse_arguments(arg "" "FILENAME;DESCRIPTION" "" ${ARGN})
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "EXECUTABLE")
+        set(file_type VFT_APP)
+    else()
+        set(file_type VFT_DLL)
+    endif()
+    set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/version.rc.in ${rc} @ONLY)
+    target_sources(${target} PRIVATE ${rc})
     target_link_libraries(${target} PRIVATE tavimo_warnings)
+    # The suite runs on Windows XP: keep newer system functions out of reach.
+    target_compile_definitions(${target} PRIVATE WINVER=0x0501 _WIN32_WINNT=0x0501)
     add_test(NAME ${target}_imports_system_only
         COMMAND sh ${TAVIMO_PE_CHECK} imports ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}>)
 endfunction()

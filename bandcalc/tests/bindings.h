@@ -17,6 +17,7 @@
 #include <windows.h>
 
 #include "bandcalc_abi.h"
+#include "unique_handle.h"
 #endif
 
 struct CoreBinding : bandcalc::BandStore {
@@ -34,13 +35,10 @@ struct CoreBinding : bandcalc::BandStore {
 class DllBinding {
 public:
     DllBinding() : module_(LoadLibraryA(bandcalc_abi::kLibraryName)) {
-        if (module_ == nullptr) {
+        if (!module_) {
             throw std::runtime_error("BANDCALC.DLL did not load");
         }
     }
-    ~DllBinding() { FreeLibrary(module_); }
-    DllBinding(const DllBinding&) = delete;
-    DllBinding& operator=(const DllBinding&) = delete;
 
     int BandCalc(int band, double freq, double gain, double q) {
         return bandCalc_(band, freq, gain, q);
@@ -62,14 +60,14 @@ public:
 private:
     template <typename Fn>
     Fn Bind(const char* name) {
-        FARPROC entry = GetProcAddress(module_, name);
+        FARPROC entry = GetProcAddress(module_.get(), name);
         if (entry == nullptr) {
             throw std::runtime_error(std::string("missing export ") + name);
         }
         return reinterpret_cast<Fn>(reinterpret_cast<void*>(entry));
     }
 
-    HMODULE module_;
+    tavimo::UniqueModule module_;
     bandcalc_abi::BandCalcFn bandCalc_ = Bind<bandcalc_abi::BandCalcFn>(bandcalc_abi::kBandCalc);
     bandcalc_abi::GetBandCalcFn getBandCalc_ =
         Bind<bandcalc_abi::GetBandCalcFn>(bandcalc_abi::kGetBandCalc);

@@ -1,0 +1,12 @@
+// Captions by which the suite's programs find each other's windows, and the
+// private messages they send across processes.
+#pragma once
+
+namespace tavimo {
+
+// The tray agent's hidden window.
+inline constexpr char kTrayAgentTitle[] = "Quorvel System Tray Icon";
+// Asks the tray agent to close itself (WM_APP + 8), wParam and lParam 0.
+inline constexpr unsigned kTrayCloseMessage = 0x8000 + 8;
+
+}  // namespace tavimo

@@ -1,0 +1,65 @@
+#include "child_process.h"
+
+#include <vector>
+
+namespace testing_support {
+namespace {
+constexpr ULONGLONG kSafetyLimitMs = 60000;
+
+void DispatchPendingMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+}  // namespace
+
+std::string PathBesideTest(const char* fileName) {
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path, length);
+    folder.resize(folder.find_last_of('\\') + 1);
+    return folder + fileName;
+}
+
+ChildProcess::ChildProcess(const std::string& commandLine) {
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &info)) {
+        process_.reset(info.hProcess);
+        thread_.reset(info.hThread);
+    }
+}
+
+bool ChildProcess::IsRunning() const {
+    return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> ChildProcess::WaitPumpingMessages() {
+    if (!process_) {
+        return std::nullopt;
+    }
+    const ULONGLONG deadline = GetTickCount64() + kSafetyLimitMs;
+    for (ULONGLONG now = GetTickCount64(); now < deadline; now = GetTickCount64()) {
+        HANDLE process = process_.get();
+        const DWORD woken = MsgWaitForMultipleObjects(
+            1, &process, FALSE, static_cast<DWORD>(deadline - now), QS_ALLINPUT);
+        if (woken == WAIT_OBJECT_0) {
+            DWORD exitCode = 0;
+            GetExitCodeProcess(process, &exitCode);
+            return exitCode;
+        }
+        DispatchPendingMessages();
+    }
+    TerminateProcess(process_.get(), 1);
+    WaitForSingleObject(process_.get(), INFINITE);
+    return std::nullopt;
+}
+
+}  // namespace testing_support

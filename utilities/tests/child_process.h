@@ -1,0 +1,39 @@
+// Runs the suite's programs from a test as the shell would, with this
+// thread's messages dispatched while they run (so that a program may send
+// messages to the test's windows).
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "unique_handle.h"
+
+namespace testing_support {
+
+// The full path of a file beside the running test program.
+std::string PathBesideTest(const char* fileName);
+
+class ChildProcess {
+public:
+    // Starts commandLine (the program path first, quoted if it has blanks).
+    explicit ChildProcess(const std::string& commandLine);
+
+    bool IsRunning() const;
+
+    // Its exit code once it ends. nullopt if it never started or was still
+    // running after a generous safety limit (it is then ended), so that a
+    // program that hangs fails its test instead of stopping the run.
+    std::optional<DWORD> WaitPumpingMessages();
+
+private:
+    tavimo::UniqueHandle process_;
+    tavimo::UniqueHandle thread_;
+};
+
+inline std::optional<DWORD> RunToExit(const std::string& commandLine) {
+    return ChildProcess(commandLine).WaitPumpingMessages();
+}
+
+}  // namespace testing_support
