@@ -7,7 +7,7 @@ target_compile_options(tavimo_warnings INTERFACE
     -Wold-style-cast -Wcast-align -Wnull-dereference -Wdouble-promotion
     -Wformat=2 -Wimplicit-fallthrough)
 
-if(TAVIMO_SANITIZE AND NOT WIN32)
+if((TAVIMO_SANITIZE OR TAVIMO_FUZZ) AND NOT WIN32)
     # float-cast-overflow is not part of "undefined" in GCC: a double that does
     # not fit the integer it is converted to is exactly what must never happen.
     # Floating-point division by zero stays allowed: it is IEEE-defined and

@@ -1,10 +1,11 @@
 #!/bin/sh
 # Installs, from Debian's packages, whatever building and testing the suite
-# needs and this machine lacks. Does nothing when all is there.
+# needs and this machine lacks, plus any packages named as arguments. Does
+# nothing when all is there.
 set -eu
 
 packages="cmake ninja-build g++ googletest libbenchmark-dev
-    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64"
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 $*"
 
 missing=""
 for package in $packages; do
