@@ -21,11 +21,12 @@ constexpr char kValueName[] = "DigitalAudioPlay";
 void SwitchEveryDrive(std::uint8_t value) {
     for (unsigned index = 0; index <= cddswitch::kMaxDriveIndex; ++index) {
         // Opened for setting the value: a key opened for reading refuses writes.
-        tavimo::UniqueKey key;
+        HKEY opened = nullptr;
         if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, cddswitch::DriveKeyPath(index).c_str(), 0,
-                          KEY_SET_VALUE, key.put()) != ERROR_SUCCESS) {
+                          KEY_SET_VALUE, &opened) != ERROR_SUCCESS) {
             return;
         }
+        const tavimo::UniqueKey key(opened);
         if (RegSetValueExA(key.get(), kValueName, 0, REG_BINARY, &value, 1) != ERROR_SUCCESS) {
             return;
         }

@@ -10,7 +10,6 @@
 
 #include "cd_audio_switch.h"
 #include "child_process.h"
-#include "unique_handle.h"
 
 namespace {
 
@@ -28,10 +27,11 @@ protected:
 
     static void AddDrives(std::initializer_list<unsigned> indexes) {
         for (unsigned index : indexes) {
-            tavimo::UniqueKey key;
+            HKEY created = nullptr;
             ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, cddswitch::DriveKeyPath(index).c_str(), 0,
-                                      nullptr, 0, KEY_ALL_ACCESS, nullptr, key.put(), nullptr),
+                                      nullptr, 0, KEY_ALL_ACCESS, nullptr, &created, nullptr),
                       ERROR_SUCCESS);
+            RegCloseKey(created);
         }
     }
 
@@ -90,8 +90,9 @@ TEST_F(CddswitchTest, SwitchesThatAreNotExactWriteNothing) {
 
 TEST_F(CddswitchTest, WithoutTheClassKeyNothingIsWritten) {
     EXPECT_EQ(Run(" -e"), 0u);
-    tavimo::UniqueKey key;
-    EXPECT_NE(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kClassKey, 0, KEY_READ, key.put()), ERROR_SUCCESS);
+    HKEY opened = nullptr;
+    EXPECT_NE(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kClassKey, 0, KEY_READ, &opened), ERROR_SUCCESS);
+    EXPECT_EQ(opened, nullptr);
 }
 
 TEST_F(CddswitchTest, WorksFromAFolderWhoseNameHasABlank) {

@@ -36,6 +36,8 @@ public:
     void SetConfigs(std::vector<PanelConfig> configs) { configs_ = std::move(configs); }
 
     const std::vector<StackedPanel>& Panels() const { return panels_; }
+    // Where the next panel added will start.
+    int NextOriginY() const { return nextOriginY_; }
     std::size_t ConfigCount() const { return configs_.size(); }
     int CurrentConfig() const { return current_; }
 

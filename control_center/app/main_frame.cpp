@@ -1,0 +1,220 @@
+#include "main_frame.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "language_table.h"
+#include "layout_choice.h"
+
+namespace tavimo {
+namespace {
+
+constexpr UINT kCloseButton = 999;
+constexpr UINT kEnlargeReduceButton = 998;
+constexpr UINT kMinimizeButton = 9;
+constexpr UINT kFirstTab = 202;
+constexpr UINT kLastTab = 205;
+constexpr int kCornerSize = 12;
+
+}  // namespace
+
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& create) {
+    if (!CFrameWnd::PreCreateWindow(create)) {
+        return FALSE;
+    }
+    create.style &= ~static_cast<LONG>(WS_CAPTION | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    create.dwExStyle &= ~static_cast<DWORD>(WS_EX_CLIENTEDGE);
+    create.hMenu = nullptr;
+    return TRUE;
+}
+
+LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            return OnCreate();
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_PRINTCLIENT:
+            PaintClient(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_ERASEBKGND:
+            return TRUE;
+        case WM_NCHITTEST:
+            return OnNcHitTest(lParam);
+        case WM_MOVE:
+            OnMove(lParam);
+            return 0;
+        case WM_COMMAND:
+            if (OnCommand(LOWORD(wParam))) {
+                return 0;
+            }
+            break;
+        case WM_NOTIFYFORMAT:
+            return NFR_ANSI;
+        case WM_NOTIFY:
+            if (reinterpret_cast<NMHDR*>(lParam)->code == TTN_NEEDTEXTA) {
+                return OnToolTipText(*reinterpret_cast<NMHDR*>(lParam));
+            }
+            break;
+        case kTextsChangedMessage:
+            OnTextsChanged();
+            return 0;
+        default:
+            break;
+    }
+    return CFrameWnd::WindowProc(message, wParam, lParam);
+}
+
+LRESULT CMainFrame::OnCreate() {
+    deviceNotification_.Register(m_hWnd);
+    layout_.SetOwner(m_hWnd);
+    if (!LoadLayoutForHeadset()) {
+        return -1;
+    }
+    layout_.NextConfig();
+    const skin::Size size = layout_.BoundingSize();
+    if (size.IsEmpty()) {
+        return -1;
+    }
+    position_ = {(GetSystemMetrics(SM_CXSCREEN) - size.width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - size.height) / 2};
+    MoveWindow(m_hWnd, position_.x, position_.y, size.width, size.height, TRUE);
+    CreateToolTips();
+    return 0;
+}
+
+bool CMainFrame::LoadLayoutForHeadset() {
+    // No headset is opened yet: the layout for any other product.
+    return layout_.Load(ChooseLayout(0, {}));
+}
+
+void CMainFrame::ResizeToLayout() {
+    const skin::Size size = layout_.BoundingSize();
+    if (!size.IsEmpty()) {
+        MoveWindow(m_hWnd, position_.x, position_.y, size.width, size.height, TRUE);
+    }
+    InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+bool CMainFrame::ReloadLayout() {
+    if (!LoadLayoutForHeadset()) {
+        return false;
+    }
+    layout_.SelectConfig(0);
+    ResizeToLayout();
+    CreateToolTips();
+    return true;
+}
+
+void CMainFrame::ShowPage(int page) {
+    layout_.SwitchControlSet(kPagePanel, page);
+    layout_.SelectConfig(0);
+    ResizeToLayout();
+    page_ = page;
+}
+
+void CMainFrame::OnPaint() {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(m_hWnd, &paint);
+    ShapeWindow(layout_.BoundingSize());
+    PaintClient(dc);
+    EndPaint(m_hWnd, &paint);
+}
+
+void CMainFrame::PaintClient(HDC dc) const {
+    layout_.Paint(dc);
+}
+
+// The window takes the rounded shape of the shown panels. The region is only
+// replaced when the shape changes: replacing it redraws the window, and doing
+// that on every paint would keep the idle window repainting.
+void CMainFrame::ShapeWindow(skin::Size size) {
+    if (size == shape_) {
+        return;
+    }
+    shape_ = size;
+    SetWindowRgn(m_hWnd,
+                 CreateRoundRectRgn(0, 0, size.width, size.height, kCornerSize, kCornerSize), TRUE);
+}
+
+LRESULT CMainFrame::OnNcHitTest(LPARAM lParam) const {
+    RECT window;
+    GetWindowRect(m_hWnd, &window);
+    const POINT point = {static_cast<short>(LOWORD(lParam)) - window.left,
+                         static_cast<short>(HIWORD(lParam)) - window.top};
+    return layout_.HitTest(point) == kTopPanel ? HTCAPTION : HTCLIENT;
+}
+
+void CMainFrame::OnMove(LPARAM lParam) {
+    const POINT moved = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (moved.x != 0 || moved.y != 0) {
+        position_ = moved;
+    }
+}
+
+bool CMainFrame::OnCommand(int id) {
+    if (id == kCloseButton) {
+        PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
+    } else if (id == kEnlargeReduceButton) {
+        layout_.NextConfig();
+        ResizeToLayout();
+    } else if (id == kMinimizeButton) {
+        ShowWindow(m_hWnd, SW_MINIMIZE);
+    } else if (id >= static_cast<int>(kFirstTab) && id <= static_cast<int>(kLastTab)) {
+        ShowPage(id - static_cast<int>(kFirstTab) + 1);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void CMainFrame::CreateToolTips() {
+    if (toolTips_ != nullptr) {
+        ::DestroyWindow(toolTips_);
+    }
+    toolTips_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                                m_hWnd, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (toolTips_ == nullptr) {
+        return;
+    }
+    for (const auto& panel : layout_.Panels()) {
+        panel->ForEachItem([this](const skin::DisplayItem& item) {
+            TOOLINFOA tool = {};
+            tool.cbSize = sizeof tool;
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = m_hWnd;
+            tool.uId = reinterpret_cast<UINT_PTR>(item.Window());
+            tool.lpszText = LPSTR_TEXTCALLBACKA;
+            SendMessageA(toolTips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        });
+    }
+}
+
+LRESULT CMainFrame::OnToolTipText(NMHDR& header) const {
+    auto& info = reinterpret_cast<NMTTDISPINFOA&>(header);
+    UINT_PTR id = header.idFrom;
+    if ((info.uFlags & TTF_IDISHWND) != 0) {
+        id = static_cast<UINT_PTR>(GetDlgCtrlID(reinterpret_cast<HWND>(id)));
+    }
+    info.szText[0] = '\0';
+    info.lpszText = info.szText;
+    const std::string text = id != 0 ? Languages().Text(static_cast<unsigned>(id)) : "";
+    if (text.empty()) {
+        return FALSE;
+    }
+    // The buffer holds 80 characters with the terminator: longer texts are cut.
+    const std::size_t length = std::min(text.size(), sizeof info.szText - 1);
+    std::memcpy(info.szText, text.data(), length);
+    info.szText[length] = '\0';
+    return TRUE;
+}
+
+void CMainFrame::OnTextsChanged() {
+    layout_.PostToItems(kTextsChangedMessage);
+    InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+}  // namespace tavimo

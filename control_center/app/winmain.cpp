@@ -1,0 +1,12 @@
+// TAVIMO.EXE: the control center. Arguments are ignored.
+#include <windows.h>
+
+#include "tavimo_app.h"
+
+namespace {
+tavimo::CTavimoApp theApp;
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    return theApp.Run(instance);
+}

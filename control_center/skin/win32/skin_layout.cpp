@@ -1,0 +1,104 @@
+#include "skin_layout.h"
+
+#include "layout_rules.h"
+#include "skin_bitmap.h"
+
+namespace skin {
+
+bool SkinLayout::Load(int resourceId) {
+    Clear();
+    const HMODULE module = GetModuleHandleA(nullptr);
+    const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(resourceId), "LAYOUT");
+    const HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
+    const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
+    const DWORD size = found != nullptr ? SizeofResource(module, found) : 0;
+    if (data == nullptr || size == 0) {
+        return false;
+    }
+    return LoadText(std::string_view(static_cast<const char*>(data), size));
+}
+
+bool SkinLayout::LoadText(std::string_view text) {
+    Clear();
+    const LayoutDoc doc = ReadLayoutText(text);
+    const LayoutSection* layout = doc.Section("Layout");
+    int badLine = 0;
+    const auto panels = layout != nullptr ? ReadPanelList(*layout, &badLine) : std::nullopt;
+    if (!panels || panels->empty()) {
+        return false;
+    }
+    for (const PanelDecl& decl : *panels) {
+        const LayoutSection* section = doc.Section(decl.section);
+        auto panel = std::make_unique<SkinPanel>();
+        if (section == nullptr || !panel->Build(*section, decl.id, owner_, stack_.NextOriginY())) {
+            Clear();
+            return false;
+        }
+        panel->SwitchControlSet(1);
+        stack_.Add(decl.id, panel->GetSize());
+        panels_.push_back(std::move(panel));
+    }
+    auto configs = ReadPanelConfigs(doc.Section("Config"), *panels, &badLine);
+    if (!configs || configs->empty()) {
+        Clear();
+        return false;
+    }
+    stack_.SetConfigs(std::move(*configs));
+    return true;
+}
+
+void SkinLayout::Clear() {
+    panels_.clear();
+    stack_ = PanelStack();
+}
+
+int SkinLayout::SelectConfig(int index) {
+    const int selected = stack_.SelectConfig(index);
+    if (selected >= 0) {
+        Apply();
+    }
+    return selected;
+}
+
+int SkinLayout::NextConfig() {
+    const int selected = stack_.NextConfig();
+    if (selected >= 0) {
+        Apply();
+    }
+    return selected;
+}
+
+void SkinLayout::Apply() {
+    for (const auto& panel : panels_) {
+        panel->SetShown(stack_.IsShown(panel->Id()));
+    }
+}
+
+bool SkinLayout::SwitchControlSet(int panelId, int setNumber) {
+    for (const auto& panel : panels_) {
+        if (panel->Id() == panelId) {
+            panel->SwitchControlSet(setNumber);
+            return true;
+        }
+    }
+    return false;
+}
+
+void SkinLayout::Paint(HDC dc) const {
+    int y = 0;
+    for (const auto& panel : panels_) {
+        if (panel->IsShown()) {
+            DrawBitmap(dc, panel->Background(), 0, y);
+            y += panel->GetSize().height;
+        }
+    }
+}
+
+void SkinLayout::PostToItems(UINT message) const {
+    for (const auto& panel : panels_) {
+        panel->ForEachItem(
+            [message](const DisplayItem& item) { PostMessageA(item.Window(), message, 0, 0); });
+    }
+}
+
+}  // namespace skin

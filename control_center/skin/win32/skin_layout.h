@@ -1,0 +1,92 @@
+// A loaded layout: its panels stacked in the main frame, their control sets
+// of display items, and the panel configurations (full, reduced, mini).
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "display_item.h"
+#include "layout_doc.h"
+#include "panel_stack.h"
+#include "unique_handle.h"
+
+namespace skin {
+
+// The items of one control set; every position is relative to the panel.
+struct ControlSet {
+    int number = 1;
+    std::vector<std::unique_ptr<DisplayItem>> items;
+
+    void Show(bool show) const;
+};
+
+class SkinPanel {
+public:
+    // Builds the panel from its section at load-time origin y; false when it
+    // has no usable size. Items are created hidden, as children of owner.
+    bool Build(const LayoutSection& section, int id, HWND owner, int originY);
+
+    int Id() const { return id_; }
+    Size GetSize() const { return size_; }
+    HBITMAP Background() const { return background_.get(); }
+    bool IsShown() const { return shown_; }
+    // Shows or hides the current set's items when the flag changes.
+    void SetShown(bool shown);
+    // Hides the current set, shows set number (even while the panel itself
+    // is hidden) and makes it current.
+    void SwitchControlSet(int number);
+    template <typename Visit>
+    void ForEachItem(Visit visit) const {
+        for (const ControlSet& set : sets_) {
+            for (const auto& item : set.items) {
+                visit(*item);
+            }
+        }
+    }
+
+private:
+    ControlSet* FindSet(int number);
+    void AddSet(ControlSet set);
+
+    int id_ = 0;
+    Size size_;
+    bool shown_ = false;
+    int currentSet_ = -1;
+    tavimo::UniqueBitmap background_;
+    std::vector<ControlSet> sets_;
+};
+
+class SkinLayout {
+public:
+    explicit SkinLayout(HWND owner = nullptr) : owner_(owner) {}
+    void SetOwner(HWND owner) { owner_ = owner; }
+
+    // Destroys what was loaded and loads LAYOUT resource id of the program;
+    // false when the layout cannot be built (the layout is then empty).
+    bool Load(int resourceId);
+    // Loads a layout text directly (what Load does after finding the resource).
+    bool LoadText(std::string_view text);
+    void Clear();
+
+    int SelectConfig(int index);
+    int NextConfig();
+    bool SwitchControlSet(int panelId, int setNumber);
+    Size BoundingSize() const { return stack_.BoundingSize(); }
+    int HitTest(POINT point) const { return stack_.HitTest(point.x, point.y); }
+    void Paint(HDC dc) const;
+    // Posts message to every item of every set of every panel.
+    void PostToItems(UINT message) const;
+
+    const std::vector<std::unique_ptr<SkinPanel>>& Panels() const { return panels_; }
+
+private:
+    void Apply();
+
+    HWND owner_;
+    std::vector<std::unique_ptr<SkinPanel>> panels_;
+    PanelStack stack_;
+};
+
+}  // namespace skin

@@ -1,0 +1,109 @@
+#include "layout_rules.h"
+#include "skin_bitmap.h"
+#include "skin_layout.h"
+
+namespace skin {
+namespace {
+
+// The panel's size: its background bitmap's, or its size entry's.
+Size PanelSize(const LayoutSection& section, HBITMAP background) {
+    const LayoutEntry* entry = section.Entry(kBackgroundKey);
+    if (entry != nullptr && !entry->values.empty()) {
+        return BitmapSize(background);
+    }
+    entry = section.Entry(kSizeKey);
+    if (entry != nullptr && entry->values.size() >= 2) {
+        return {ReadNumber(entry->Value(0)), ReadNumber(entry->Value(1))};
+    }
+    return {};
+}
+
+tavimo::UniqueBitmap LoadBackground(const LayoutSection& section) {
+    const LayoutEntry* entry = section.Entry(kBackgroundKey);
+    if (entry == nullptr || entry->values.empty()) {
+        return {};
+    }
+    return LoadSkinBitmap(BitmapFields(entry->Value(0)).Read(entry->Value(0)));
+}
+
+}  // namespace
+
+void ControlSet::Show(bool show) const {
+    for (const auto& item : items) {
+        item->Show(show);
+    }
+}
+
+bool SkinPanel::Build(const LayoutSection& section, int id, HWND owner, int originY) {
+    id_ = id;
+    background_ = LoadBackground(section);
+    size_ = PanelSize(section, background_.get());
+    if (!IsUsablePanelSize(size_)) {
+        return false;
+    }
+    ControlSet current;
+    for (const LayoutEntry& entry : section.entries) {
+        if (EqualsIgnoringCase(entry.key, kBackgroundKey) ||
+            EqualsIgnoringCase(entry.key, kSizeKey)) {
+            continue;
+        }
+        if (entry.key == kControlSetKey) {
+            if (!entry.values.empty()) {
+                if (!current.items.empty()) {
+                    AddSet(std::move(current));
+                    current = ControlSet();
+                }
+                current.number = ReadNumber(entry.Value(0));
+            }
+            continue;
+        }
+        const int elementId = ReadNumber(entry.key);
+        if (elementId == 0 || entry.values.empty()) {
+            continue;
+        }
+        // A line that fails builds nothing and the walk goes on.
+        if (auto item = CreateDisplayItem(entry, owner, ReadNumber(entry.Value(1)),
+                                          originY + ReadNumber(entry.Value(2)))) {
+            current.items.push_back(std::move(item));
+        }
+    }
+    if (!current.items.empty()) {
+        AddSet(std::move(current));
+    }
+    return true;
+}
+
+void SkinPanel::AddSet(ControlSet set) {
+    sets_.push_back(std::move(set));
+}
+
+ControlSet* SkinPanel::FindSet(int number) {
+    for (ControlSet& set : sets_) {
+        if (set.number == number) {
+            return &set;
+        }
+    }
+    return nullptr;
+}
+
+void SkinPanel::SetShown(bool shown) {
+    if (shown == shown_) {
+        return;
+    }
+    shown_ = shown;
+    if (ControlSet* set = FindSet(currentSet_)) {
+        set->Show(shown);
+    }
+}
+
+void SkinPanel::SwitchControlSet(int number) {
+    if (ControlSet* set = FindSet(currentSet_)) {
+        set->Show(false);
+    }
+    if (ControlSet* set = FindSet(number)) {
+        set->Show(true);
+    }
+    currentSet_ = number;
+}
+
+}  // namespace skin

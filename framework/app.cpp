@@ -1,0 +1,30 @@
+#include "app.h"
+
+namespace framework {
+
+CWinApp* CWinApp::current_ = nullptr;
+
+CWinApp::CWinApp() {
+    current_ = this;
+}
+
+CWinApp::~CWinApp() {
+    current_ = nullptr;
+}
+
+int CWinApp::Run(HINSTANCE instance) {
+    m_hInstance = instance;
+    if (!InitInstance()) {
+        return exitCode_;
+    }
+    MSG message;
+    BOOL got;
+    while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    m_pMainWnd.reset();
+    return got < 0 ? 1 : static_cast<int>(message.wParam);
+}
+
+}  // namespace framework

@@ -1,0 +1,43 @@
+// The application object: one per program. WinMain hands control to Run,
+// which calls InitInstance and, when it succeeds, runs the message loop until
+// WM_QUIT.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "window.h"
+
+namespace framework {
+
+class CWinApp {
+public:
+    CWinApp();
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    // FALSE ends the program at once, without a message loop.
+    virtual BOOL InitInstance() = 0;
+
+    // InitInstance, then the message loop; returns the exit code.
+    int Run(HINSTANCE instance);
+
+    HINSTANCE Instance() const { return m_hInstance; }
+    CWnd* MainWnd() const { return m_pMainWnd.get(); }
+    static CWinApp* Current() { return current_; }
+
+protected:
+    // The exit code when InitInstance fails (0 unless set).
+    void SetExitCode(int code) { exitCode_ = code; }
+
+    std::unique_ptr<CWnd> m_pMainWnd;
+    HINSTANCE m_hInstance = nullptr;
+
+private:
+    static CWinApp* current_;
+    int exitCode_ = 0;
+};
+
+}  // namespace framework
