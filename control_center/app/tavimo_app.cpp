@@ -8,8 +8,9 @@
 namespace tavimo {
 
 BOOL CTavimoApp::InitInstance() {
+    // An empty title would match any untitled window.
     const std::string title = Languages().Text(kApplicationTitleId);
-    if (HWND running = FindWindowA(nullptr, title.c_str())) {
+    if (HWND running = title.empty() ? nullptr : FindWindowA(nullptr, title.c_str())) {
         if (IsIconic(running)) {
             ShowWindow(running, SW_RESTORE);
         }

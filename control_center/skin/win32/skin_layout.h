@@ -32,6 +32,7 @@ public:
     Size GetSize() const { return size_; }
     HBITMAP Background() const { return background_.get(); }
     bool IsShown() const { return shown_; }
+    int CurrentControlSet() const { return currentSet_; }
     // Shows or hides the current set's items when the flag changes.
     void SetShown(bool shown);
     // Hides the current set, shows set number (even while the panel itself

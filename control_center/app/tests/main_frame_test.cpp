@@ -1,0 +1,221 @@
+// The control center's frame in this process, built from the program's own
+// resources: shape, position, configurations, pages, hit test, tooltips.
+#include "main_frame.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "skin_bitmap.h"
+#include "test_window.h"
+
+namespace {
+
+using tavimo::CMainFrame;
+using testing_support::Canvas;
+using testing_support::PumpMessages;
+
+constexpr int kFullHeight = 64 + 132 + 30 + 118 + 22;
+constexpr int kReducedHeight = 64 + 132 + 30 + 22;
+constexpr int kMiniHeight = 64 + 22;
+constexpr int kWidth = 380;
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&controls);
+        ASSERT_TRUE(frame.LoadFrame(tavimo::kFrameResourceId, WS_POPUP | WS_SYSMENU));
+        ShowWindow(Window(), SW_SHOWNOACTIVATE);
+        PumpMessages();
+    }
+
+    HWND Window() const { return frame.GetSafeHwnd(); }
+    RECT Bounds() const {
+        RECT r;
+        GetWindowRect(Window(), &r);
+        return r;
+    }
+    void Command(int id) {
+        SendMessageA(Window(), WM_COMMAND, static_cast<WPARAM>(id), 0);
+        PumpMessages();
+    }
+    bool PanelShown(int id) const {
+        for (const auto& panel : frame.Layout().Panels()) {
+            if (panel->Id() == id) {
+                return panel->IsShown();
+            }
+        }
+        return false;
+    }
+    LRESULT HitTest(int x, int y) const {
+        const RECT r = Bounds();
+        return SendMessageA(Window(), WM_NCHITTEST, 0, MAKELPARAM(r.left + x, r.top + y));
+    }
+    std::string ToolTip(UINT_PTR id, UINT flags, LRESULT* result) const {
+        NMTTDISPINFOA info = {};
+        info.hdr.hwndFrom = nullptr;
+        info.hdr.idFrom = id;
+        info.hdr.code = TTN_NEEDTEXTA;
+        info.uFlags = flags;
+        *result = SendMessageA(Window(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+        return info.lpszText == info.szText ? info.szText : "";
+    }
+
+    CMainFrame frame;
+};
+
+TEST_F(MainFrameTest, StartsCentredBorderlessAndFull) {
+    char caption[64] = {};
+    GetWindowTextA(Window(), caption, sizeof caption);
+    EXPECT_STREQ(caption, "Tavimo Audio Control Center");
+    const auto style = static_cast<DWORD>(GetWindowLongA(Window(), GWL_STYLE));
+    EXPECT_EQ(style & WS_CAPTION, 0u);
+    EXPECT_NE(style & WS_POPUP, 0u);
+    EXPECT_EQ(GetWindowLongA(Window(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+    EXPECT_EQ(GetMenu(Window()), nullptr);
+
+    const RECT r = Bounds();
+    EXPECT_EQ(r.right - r.left, kWidth);
+    EXPECT_EQ(r.bottom - r.top, kFullHeight);
+    EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2);
+    EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - kFullHeight) / 2);
+    EXPECT_EQ(frame.RememberedPosition().x, r.left);
+    EXPECT_EQ(frame.CurrentPage(), 1);
+}
+
+TEST_F(MainFrameTest, EnlargeReduceCyclesBackToFullAtTheSameCorner) {
+    const RECT start = Bounds();
+    Command(998);
+    EXPECT_EQ(Bounds().bottom - Bounds().top, kReducedHeight);
+    EXPECT_FALSE(PanelShown(4));
+    Command(998);
+    EXPECT_EQ(Bounds().bottom - Bounds().top, kMiniHeight);
+    EXPECT_TRUE(PanelShown(1));
+    EXPECT_TRUE(PanelShown(6));
+    EXPECT_FALSE(PanelShown(2));
+    EXPECT_FALSE(PanelShown(5));
+    Command(998);
+    const RECT end = Bounds();
+    EXPECT_EQ(end.left, start.left);
+    EXPECT_EQ(end.top, start.top);
+    EXPECT_EQ(end.bottom - end.top, kFullHeight);
+}
+
+TEST_F(MainFrameTest, TabFromReducedShowsItsPageInTheFullConfiguration) {
+    Command(998);
+    Command(204);
+    EXPECT_EQ(frame.CurrentPage(), 3);
+    EXPECT_EQ(Bounds().bottom - Bounds().top, kFullHeight);
+    for (const auto& panel : frame.Layout().Panels()) {
+        if (panel->Id() == CMainFrame::kPagePanel) {
+            EXPECT_EQ(panel->CurrentControlSet(), 3);
+        }
+    }
+    Command(202);
+    EXPECT_EQ(frame.CurrentPage(), 1);
+}
+
+TEST_F(MainFrameTest, OnlyTheTopPanelDragsTheWindow) {
+    EXPECT_EQ(HitTest(200, 10), HTCAPTION);
+    EXPECT_EQ(HitTest(5, 60), HTCAPTION);
+    EXPECT_EQ(HitTest(200, 64), HTCLIENT);
+    EXPECT_EQ(HitTest(200, kFullHeight - 5), HTCLIENT);
+}
+
+TEST_F(MainFrameTest, MovesAreRememberedUnlessToTheOrigin) {
+    SendMessageA(Window(), WM_MOVE, 0, MAKELPARAM(10, 20));
+    SendMessageA(Window(), WM_MOVE, 0, MAKELPARAM(0, 0));
+    EXPECT_EQ(frame.RememberedPosition().x, 10);
+    EXPECT_EQ(frame.RememberedPosition().y, 20);
+    Command(998);
+    EXPECT_EQ(Bounds().left, 10);
+    EXPECT_EQ(Bounds().top, 20);
+}
+
+TEST_F(MainFrameTest, ToolTipsAreTheStringsOfTheItemsIds) {
+    LRESULT result = 0;
+    EXPECT_EQ(ToolTip(999, 0, &result), "Close");
+    EXPECT_TRUE(result);
+    EXPECT_EQ(ToolTip(344, 0, &result), "Enable/Disable Bass Boost");
+
+    // A tool named by its window: the window's control id counts.
+    HWND child = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 1, 1, Window(),
+                                 reinterpret_cast<HMENU>(998), nullptr, nullptr);
+    EXPECT_EQ(ToolTip(reinterpret_cast<UINT_PTR>(child), TTF_IDISHWND, &result), "Enlarge/Reduce");
+    DestroyWindow(child);
+
+    const std::string cut = ToolTip(1020, 0, &result);
+    EXPECT_EQ(cut.size(), 79u);
+    EXPECT_EQ(cut.substr(0, 20), "This button is not c");
+
+    EXPECT_EQ(ToolTip(0, 0, &result), "");
+    EXPECT_FALSE(result);
+    EXPECT_EQ(ToolTip(4, 0, &result), "");  // no string 4
+    EXPECT_FALSE(result);
+}
+
+TEST_F(MainFrameTest, PaintsTheShownPanelsStacked) {
+    Command(998);
+    Command(998);  // mini: top panel, then the mini logo bar right below it
+    Canvas frameCanvas(kWidth, kFullHeight);
+    SendMessageA(Window(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(frameCanvas.dc()), PRF_CLIENT);
+
+    Canvas expected(kWidth, kFullHeight);
+    const tavimo::UniqueBitmap top(
+        static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(10170),
+                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    const tavimo::UniqueBitmap bar(
+        static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(10180),
+                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    skin::DrawBitmap(expected.dc(), top.get(), 0, 0);
+    skin::DrawBitmap(expected.dc(), bar.get(), 0, 64);
+    for (int y = 0; y < kMiniHeight; y += 3) {
+        for (int x = 0; x < kWidth; x += 7) {
+            ASSERT_EQ(frameCanvas.Pixel(x, y), expected.Pixel(x, y)) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(MainFrameTest, IdleWindowDoesNotRepaint) {
+    // Let the window settle, then count paints while nothing happens.
+    for (int i = 0; i < 20; ++i) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        PumpMessages();
+    }
+    int paints = 0;
+    for (int i = 0; i < 30; ++i) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            paints += message.message == WM_PAINT && message.hwnd == Window();
+            DispatchMessageA(&message);
+        }
+    }
+    EXPECT_EQ(paints, 0);
+}
+
+TEST_F(MainFrameTest, ReloadsKeepNoWindowOrBitmap) {
+    ASSERT_TRUE(frame.ReloadLayout());
+    const int windows = testing_support::CountChildren(Window());
+    const int bitmaps = tavimo::UniqueBitmap::Live();
+    for (int i = 0; i < 100; ++i) {
+        ASSERT_TRUE(frame.ReloadLayout());
+        SendMessageA(Window(), tavimo::kTextsChangedMessage, 0, 0);
+        PumpMessages();
+    }
+    EXPECT_EQ(testing_support::CountChildren(Window()), windows);
+    EXPECT_EQ(tavimo::UniqueBitmap::Live(), bitmaps);
+    EXPECT_EQ(Bounds().bottom - Bounds().top, kFullHeight);
+}
+
+TEST_F(MainFrameTest, CloseAndMinimizeButtons) {
+    Command(9);
+    EXPECT_TRUE(IsIconic(Window()));
+    ShowWindow(Window(), SW_RESTORE);
+    Command(999);
+    EXPECT_FALSE(IsWindow(Window()));
+}
+
+}  // namespace
