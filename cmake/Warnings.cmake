@@ -4,7 +4,7 @@ add_library(tavimo_warnings INTERFACE)
 target_compile_options(tavimo_warnings INTERFACE
     -Wall -Wextra -Wpedantic -Werror
     -Wconversion -Wsign-conversion -Wshadow -Wnon-virtual-dtor
-    -Wold-style-cast -Wcast-align -Wnull-dereference -Wdouble-promotion
+    -Wold-style-cast -Wcast-align -Wdouble-promotion
     -Wformat=2 -Wimplicit-fallthrough)
 
 if((TAVIMO_SANITIZE OR TAVIMO_FUZZ) AND NOT WIN32)

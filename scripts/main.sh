@@ -1,10 +1,15 @@
 #!/bin/sh
 # The suite's main job: installs what is missing, builds every deliverable
-# and shows the equalizer library at work (its DSP words and the response
-# of a sample setting, with the curve drawn to build/bandcalc-response.svg).
-# Extra arguments go to the report, e.g. --band 3,1000,6,1.4
+# and starts the control center under Wine: in a real window when a display
+# is there, otherwise on a virtual display, saving screenshots of each view
+# to build/screenshots.
 set -eu
 cd "$(dirname "$0")/.."
-sh scripts/deps.sh
+sh scripts/deps.sh xvfb imagemagick
 sh scripts/build.sh host win64 win32
-exec build/host/bin/bandcalc_report --svg build/bandcalc-response.svg "$@"
+if [ -n "${DISPLAY:-}" ]; then
+    . tools/screenshots/display_prefix.sh
+    exec wine build/win64/bin/TAVIMO.exe
+fi
+echo "No display: running the control center on a virtual one."
+exec sh tools/screenshots/capture.sh build/screenshots

@@ -31,8 +31,17 @@ FieldPlaces PlacesOf(ElementType type, std::size_t valueCount) {
     }
 }
 
+// Joins the pieces of a message (also keeps GCC's -Wrestrict false alarm on
+// "literal" + std::string away).
+template <typename... Pieces>
+std::string Message(const Pieces&... pieces) {
+    std::string text;
+    (text.append(std::string_view(pieces)), ...);
+    return text;
+}
+
 std::string Quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+    return Message("'", text, "'");
 }
 
 class Checker {
@@ -75,8 +84,8 @@ private:
     void CheckPanel(const PanelDecl& panel) {
         const LayoutSection* section = doc_.Section(panel.section);
         if (section == nullptr) {
-            Add(panel.line, "panel " + std::to_string(panel.id) + ": no section [" +
-                                std::string(panel.section) + "]");
+            Add(panel.line,
+                Message("panel ", std::to_string(panel.id), ": no section [", panel.section, "]"));
             return;
         }
         CheckPanelSize(*section, panel.line);
@@ -97,7 +106,8 @@ private:
             }
             const int id = ReadNumber(entry.key);
             if (id == 0) {
-                Add(entry.line, "key " + Quoted(entry.key) + " is not an element id; ignored");
+                Add(entry.line,
+                    Message("key ", Quoted(entry.key), " is not an element id; ignored"));
                 continue;
             }
             const ElementTypeInfo* type = CheckElement(entry, id);
@@ -126,7 +136,8 @@ private:
         }
         const LayoutEntry* size = section.Entry(kSizeKey);
         if (size == nullptr || size->values.size() < 2) {
-            Add(panelLine, "panel [" + section.name + "] has neither a background nor a size");
+            Add(panelLine,
+                Message("panel [", section.name, "] has neither a background nor a size"));
             return;
         }
         if (!IsUsablePanelSize({ReadNumber(size->Value(0)), ReadNumber(size->Value(1))})) {
@@ -138,23 +149,23 @@ private:
     const ElementTypeInfo* CheckElement(const LayoutEntry& entry, int id) {
         const auto [previous, isNew] = ids_.emplace(id, entry.line);
         if (!isNew) {
-            Add(entry.line, "element id " + std::to_string(id) + " already used on line " +
-                                std::to_string(previous->second));
+            Add(entry.line, Message("element id ", std::to_string(id), " already used on line ",
+                                    std::to_string(previous->second)));
         }
         const ElementTypeInfo* type = FindElementType(entry.Value(0));
         if (type == nullptr) {
-            Add(entry.line, "unknown element type " + Quoted(entry.Value(0)));
+            Add(entry.line, Message("unknown element type ", Quoted(entry.Value(0))));
             return nullptr;
         }
         if (entry.values.size() < type->minValues) {
-            Add(entry.line, std::string(type->name) + " needs " + std::to_string(type->minValues) +
-                                " values, has " + std::to_string(entry.values.size()));
+            Add(entry.line, Message(type->name, " needs ", std::to_string(type->minValues),
+                                    " values, has ", std::to_string(entry.values.size())));
             return nullptr;
         }
         const FieldPlaces places = PlacesOf(type->type, entry.values.size());
         for (std::size_t i : places.colours) {
             if (!entry.Value(i).empty() && !IsWellFormedColour(entry.Value(i))) {
-                Add(entry.line, "bad colour " + Quoted(entry.Value(i)) + " (want #RRGGBB)");
+                Add(entry.line, Message("bad colour ", Quoted(entry.Value(i)), " (want #RRGGBB)"));
             }
         }
         if (places.face != 0 && entry.Value(places.face).size() > kMaxFaceLength) {
