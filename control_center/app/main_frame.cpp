@@ -48,8 +48,20 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             OnMove(lParam);
             return 0;
         case WM_COMMAND:
+            // A control's own notification goes back to its item; the items'
+            // commands come with lParam 0.
+            if (lParam != 0) {
+                OnControlNotification(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+                return 0;
+            }
             if (OnCommand(LOWORD(wParam))) {
                 return 0;
+            }
+            break;
+        case WM_DRAWITEM:
+            if (auto* item = skin::DisplayItem::FromWindow(
+                    reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem)) {
+                return item->OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             }
             break;
         case WM_NOTIFYFORMAT:
@@ -169,6 +181,14 @@ bool CMainFrame::OnCommand(int id) {
         return false;
     }
     return true;
+}
+
+void CMainFrame::OnControlNotification(HWND control, UINT code) {
+    if (code == BN_CLICKED) {
+        if (auto* item = skin::DisplayItem::FromWindow(control)) {
+            item->OnClicked();
+        }
+    }
 }
 
 void CMainFrame::CreateToolTips() {

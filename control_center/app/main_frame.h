@@ -43,6 +43,7 @@ private:
     LRESULT OnNcHitTest(LPARAM lParam) const;
     void OnMove(LPARAM lParam);
     bool OnCommand(int id);
+    void OnControlNotification(HWND control, UINT code);
     LRESULT OnToolTipText(NMHDR& header) const;
     void OnTextsChanged();
 

@@ -1,23 +1,47 @@
 #include "display_item.h"
 
 namespace skin {
+namespace {
+constexpr char kItemClass[] = "TavimoSkinItem";
+// Marks the standard controls that belong to an item.
+constexpr char kItemProperty[] = "TavimoSkinItem";
+}  // namespace
 
 DisplayItem::~DisplayItem() {
-    if (window_ != nullptr) {
-        DestroyWindow(window_);
+    if (m_hWnd != nullptr) {
+        RemovePropA(m_hWnd, kItemProperty);
+        ::DestroyWindow(m_hWnd);
+        m_hWnd = nullptr;  // a standard control's window is not unbound by its messages
     }
 }
 
 void DisplayItem::Show(bool show) const {
-    ShowWindow(window_, show ? SW_SHOW : SW_HIDE);
+    ShowWindow(m_hWnd, show ? SW_SHOW : SW_HIDE);
 }
 
-bool DisplayItem::CreateControl(const char* className, DWORD style, HWND owner, int x, int y,
-                                Size size) {
-    window_ = CreateWindowExA(0, className, "", WS_CHILD | style, x, y, size.width, size.height,
-                              owner, reinterpret_cast<HMENU>(static_cast<INT_PTR>(elementId_)),
-                              GetModuleHandleA(nullptr), nullptr);
-    return window_ != nullptr;
+DisplayItem* DisplayItem::FromWindow(HWND window) {
+    return window != nullptr ? static_cast<DisplayItem*>(GetPropA(window, kItemProperty)) : nullptr;
+}
+
+bool DisplayItem::CreateItemWindow(HWND owner, int x, int y, Size size) {
+    if (!CreateEx(0, kItemClass, "", WS_CHILD, x, y, size.width, size.height, owner,
+                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(elementId_)), CS_DBLCLKS)) {
+        return false;
+    }
+    SetPropA(m_hWnd, kItemProperty, this);
+    return true;
+}
+
+bool DisplayItem::CreateControl(const char* className, DWORD style, const char* text, HWND owner,
+                                int x, int y, Size size) {
+    m_hWnd = CreateWindowExA(0, className, text, WS_CHILD | style, x, y, size.width, size.height,
+                             owner, reinterpret_cast<HMENU>(static_cast<INT_PTR>(elementId_)),
+                             GetModuleHandleA(nullptr), nullptr);
+    if (m_hWnd == nullptr) {
+        return false;
+    }
+    SetPropA(m_hWnd, kItemProperty, this);
+    return true;
 }
 
 HBITMAP DisplayItem::Keep(tavimo::UniqueBitmap bitmap) {
@@ -26,6 +50,35 @@ HBITMAP DisplayItem::Keep(tavimo::UniqueBitmap bitmap) {
         bitmaps_.push_back(std::move(bitmap));
     }
     return handle;
+}
+
+void DisplayItem::PostToParent(UINT message, WPARAM wParam, LPARAM lParam) const {
+    if (HWND parent = GetParent(m_hWnd)) {
+        PostMessageA(parent, message, wParam, lParam);
+    }
+}
+
+LRESULT DisplayItem::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            const HDC dc = BeginPaint(m_hWnd, &paint);
+            Paint(dc);
+            EndPaint(m_hWnd, &paint);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            Paint(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_ERASEBKGND:
+            return TRUE;
+        case WM_NCDESTROY:
+            RemovePropA(m_hWnd, kItemProperty);
+            break;
+        default:
+            break;
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
 }
 
 }  // namespace skin

@@ -1,6 +1,11 @@
 // What every display item shares: its element id (also its window's control
 // id), its window (a hidden child of the main frame until its control set is
 // shown), and the bitmaps it loaded, which it owns.
+//
+// Custom-drawn items have a window of the skin's own class and paint from
+// one routine that WM_PAINT and WM_PRINTCLIENT share. Buttons and graphics
+// are standard controls; the frame reflects their notifications back to the
+// item, which it finds from the control's window.
 #pragma once
 
 #include <windows.h>
@@ -11,34 +16,57 @@
 #include "layout_doc.h"
 #include "panel_stack.h"
 #include "unique_handle.h"
+#include "window.h"
 
 namespace skin {
 
-class DisplayItem {
+// Messages between items and the frame.
+inline constexpr UINT kSliderMovedH = WM_USER + 48;
+inline constexpr UINT kSliderMovedV = WM_USER + 49;
+inline constexpr UINT kTabClicked = WM_USER + 16;
+inline constexpr UINT kDropDownPicked = WM_USER + 32;
+inline constexpr UINT kItemsRefresh = WM_USER + 100;
+
+class DisplayItem : public framework::CWnd {
 public:
-    virtual ~DisplayItem();
-    DisplayItem(const DisplayItem&) = delete;
-    DisplayItem& operator=(const DisplayItem&) = delete;
+    ~DisplayItem() override;
 
     int ElementId() const { return elementId_; }
-    HWND Window() const { return window_; }
+    HWND Window() const { return m_hWnd; }
     void Show(bool show) const;
+
+    // The item whose window (a custom item's or a standard control's) this is.
+    static DisplayItem* FromWindow(HWND window);
+
+    // Notifications of standard controls, reflected by the frame.
+    virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*draw*/) { return false; }
+    virtual void OnClicked() {}
+
+    // Draws the item into dc as it appears (custom-drawn items).
+    virtual void Paint(HDC /*dc*/) const {}
 
 protected:
     explicit DisplayItem(int elementId) : elementId_(elementId) {}
 
-    // Creates a standard control as this item's window: hidden, a child of
-    // owner, with the element id as control id.
-    bool CreateControl(const char* className, DWORD style, HWND owner, int x, int y, Size size);
+    // A window of the skin's item class (double clicks delivered, no
+    // background), hidden, a child of owner with the element id as id.
+    bool CreateItemWindow(HWND owner, int x, int y, Size size);
+    // A standard control as this item's window, likewise.
+    bool CreateControl(const char* className, DWORD style, const char* text, HWND owner, int x,
+                       int y, Size size);
 
     // Keeps a bitmap for the item's lifetime; returns its handle (null for none).
     HBITMAP Keep(tavimo::UniqueBitmap bitmap);
 
+    // Posts to the parent window, when there is one.
+    void PostToParent(UINT message, WPARAM wParam, LPARAM lParam) const;
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
     int elementId_;
-    HWND window_ = nullptr;
-    // Released after the window is gone (the base's members outlive the
-    // destructor body that destroys the window).
+    // Released after the window is gone (the destructor destroys the window
+    // before the members are destroyed).
     std::vector<tavimo::UniqueBitmap> bitmaps_;
 };
 

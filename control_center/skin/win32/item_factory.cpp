@@ -1,6 +1,10 @@
 // The factory over the element types of the layouts.
+#include "cell_meters.h"
+#include "di_button.h"
 #include "di_graphic.h"
+#include "di_slider.h"
 #include "display_item.h"
+#include "gen_text.h"
 #include "layout_rules.h"
 
 namespace skin {
@@ -11,10 +15,20 @@ std::unique_ptr<DisplayItem> CreateDisplayItem(const LayoutEntry& entry, HWND ow
         return nullptr;
     }
     switch (type->type) {
+        case ElementType::GenText:
+            return GenText::Create(entry, owner, x, y);
         case ElementType::DIGraphic:
             return DIGraphic::Create(entry, owner, x, y);
+        case ElementType::DIButton:
+            return DIButton::Create(entry, owner, x, y);
+        case ElementType::CellRow:
+            return CellRow::Create(entry, owner, x, y);
+        case ElementType::CellArray:
+            return CellArray::Create(entry, owner, x, y);
+        case ElementType::DISlider:
+            return DISlider::Create(entry, owner, x, y);
         default:
-            return nullptr;  // types whose items are not built yet
+            return nullptr;  // tabs and drop-downs are not built yet
     }
 }
 

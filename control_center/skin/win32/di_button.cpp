@@ -1,0 +1,112 @@
+#include "di_button.h"
+
+#include <algorithm>
+
+#include "item_text.h"
+#include "skin_bitmap.h"
+
+namespace skin {
+
+std::unique_ptr<DisplayItem> DIButton::Create(const LayoutEntry& entry, HWND owner, int x, int y) {
+    std::unique_ptr<DIButton> item(new DIButton(ReadNumber(entry.key)));
+    if (entry.values.size() >= 13) {
+        item->labelColour_ = ReadColour(entry.Value(10));
+        item->label_ = entry.Value(12);
+        if (!item->label_.empty() && !entry.Value(7).empty()) {
+            item->font_ = ReadFont(entry.Value(7), entry.Value(8), entry.Value(9));
+        }
+    }
+    item->toggle_ = ReadFlag(entry.Value(3));
+    item->autoRepeat_ = ReadFlag(entry.Value(4));
+    const BitmapFields bitmaps(entry.Value(5));
+    item->normal_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(5))));
+    item->pressed_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(6))));
+    const Size normal = BitmapSize(item->normal_);
+    const Size pressed = BitmapSize(item->pressed_);
+    const Size size{std::max(normal.width, pressed.width), std::max(normal.height, pressed.height)};
+    if (!item->CreateControl("BUTTON", BS_OWNERDRAW, item->label_.c_str(), owner, x, y, size)) {
+        return nullptr;
+    }
+    if (item->autoRepeat_) {
+        item->buttonProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+            item->Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ButtonProc)));
+    }
+    return item;
+}
+
+void DIButton::SetChecked(bool checked) {
+    if (toggle_) {
+        checked_ = checked;
+        InvalidateRect(m_hWnd, nullptr, FALSE);
+    }
+}
+
+HBITMAP DIButton::BitmapFor(UINT state) const {
+    bool usePressed = false;
+    if ((state & ODS_SELECTED) != 0) {
+        usePressed = !(toggle_ && checked_);  // pressing a checked toggle previews unchecking
+    } else if ((state & (ODS_DISABLED | ODS_GRAYED)) == 0) {
+        usePressed = toggle_ && checked_;
+    }
+    return usePressed && pressed_ != nullptr ? pressed_ : normal_;
+}
+
+bool DIButton::OnDrawItem(const DRAWITEMSTRUCT& draw) {
+    const HBITMAP bitmap = BitmapFor(draw.itemState);
+    if (bitmap == nullptr) {
+        return true;
+    }
+    DrawBitmap(draw.hDC, bitmap, 0, 0);
+    const Size size = BitmapSize(bitmap);
+    DrawCentredText(draw.hDC, {0, 0, size.width, size.height}, ResolveText(label_), labelColour_,
+                    font_);
+    return true;
+}
+
+void DIButton::OnClicked() {
+    if (toggle_) {
+        checked_ = !checked_;
+        InvalidateRect(m_hWnd, nullptr, FALSE);
+    }
+    PostToParent(WM_COMMAND, static_cast<WPARAM>(ElementId()), 0);
+}
+
+LRESULT CALLBACK DIButton::ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = static_cast<DIButton*>(FromWindow(window));
+    if (self == nullptr) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    const LRESULT result = CallWindowProcA(self->buttonProc_, window, message, wParam, lParam);
+    return message == WM_LBUTTONDOWN ? self->RepeatWhileHeld(result) : result;
+}
+
+LRESULT DIButton::RepeatWhileHeld(LRESULT pressResult) {
+    const HWND button = m_hWnd;
+    DWORD lastPost = GetTickCount();
+    LRESULT result = pressResult;
+    for (;;) {
+        const DWORD sinceLast = GetTickCount() - lastPost;
+        if (sinceLast >= kRepeatMs) {
+            lastPost = GetTickCount();
+            PostToParent(WM_COMMAND, static_cast<WPARAM>(ElementId()), 0);
+            continue;
+        }
+        // Sleep until a message comes or the next 200 ms mark.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, kRepeatMs - sinceLast, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the main loop
+                return result;
+            }
+            const bool released = message.message == WM_LBUTTONUP && message.hwnd == button;
+            TranslateMessage(&message);
+            result = DispatchMessageA(&message);
+            if (released || !IsWindow(button)) {
+                return result;
+            }
+        }
+    }
+}
+
+}  // namespace skin
