@@ -1,0 +1,337 @@
+// Display items driven as a user would, with what their parent receives and
+// what they paint.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cell_meters.h"
+#include "di_button.h"
+#include "di_slider.h"
+#include "gen_text.h"
+#include "item_harness.h"
+#include "test_window.h"
+
+namespace {
+
+using skin_testing::ItemHarness;
+using skin_testing::Posted;
+using testing_support::Canvas;
+using testing_support::WriteBitmapFile;
+
+constexpr COLORREF kTrack = RGB(10, 20, 30);
+constexpr COLORREF kThumb = RGB(200, 210, 220);
+constexpr COLORREF kFill = RGB(0, 128, 255);
+constexpr COLORREF kLit = RGB(0, 255, 0);
+constexpr COLORREF kDark = RGB(40, 40, 40);
+constexpr COLORREF kMark = RGB(255, 255, 255);
+
+// Bitmap files for the items, written once for the whole program.
+struct Files {
+    std::string track = WriteBitmapFile("t_track.bmp", 112, 20, kTrack);
+    std::string thumb = WriteBitmapFile("t_thumb.bmp", 12, 20, kThumb);
+    std::string fill = WriteBitmapFile("t_fill.bmp", 112, 20, kFill);
+    std::string vtrack = WriteBitmapFile("t_vtrack.bmp", 20, 112, kTrack);
+    std::string vthumb = WriteBitmapFile("t_vthumb.bmp", 20, 12, kThumb);
+    std::string lit = WriteBitmapFile("t_lit.bmp", 8, 6, kLit);
+    std::string dark = WriteBitmapFile("t_dark.bmp", 8, 6, kDark);
+    std::string mark = WriteBitmapFile("t_mark.bmp", 8, 6, kMark);
+    std::string up = WriteBitmapFile("t_up.bmp", 30, 20, kTrack);
+    std::string down = WriteBitmapFile("t_down.bmp", 30, 20, kThumb);
+};
+const Files& F() {
+    static const Files files;
+    return files;
+}
+
+Posted Slid(WORD code, WORD position, int id) {
+    return {skin::kSliderMovedH, MAKEWPARAM(code, position), id};
+}
+Posted Command(int id) {
+    return {WM_COMMAND, static_cast<WPARAM>(id), 0};
+}
+using Messages = std::vector<Posted>;
+
+// ---- sliders ------------------------------------------------------------
+
+class SliderTest : public ::testing::Test {
+protected:
+    skin::DISlider* Horizontal() {
+        return harness.Add<skin::DISlider>("5=DISlider,0,0,0,0,16,2,8," + F().track + "," +
+                                           F().thumb + "," + F().fill);
+    }
+    static void Mouse(HWND w, UINT message, int x, int y = 10) {
+        SendMessageA(w, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
+    }
+    ItemHarness harness;
+};
+
+TEST_F(SliderTest, PositionPlacesTheThumbAlongTheTravel) {
+    skin::DISlider* slider = Horizontal();
+    ASSERT_NE(slider, nullptr);
+    EXPECT_EQ(slider->Position(), 8);
+    EXPECT_EQ(slider->ThumbRect().left, 50);  // 8 * 100 / 16
+    EXPECT_EQ(slider->SetPosition(16), 16);
+    EXPECT_EQ(slider->ThumbRect().left, 100);
+    EXPECT_EQ(slider->SetPosition(17), 16);  // outside the range: ignored
+    EXPECT_EQ(slider->SetPosition(-1), 16);
+    EXPECT_TRUE(harness.Received().empty());  // setting never notifies
+}
+
+TEST_F(SliderTest, DraggingPostsTrackMovesAndOnePositionOnRelease) {
+    skin::DISlider* slider = Horizontal();
+    const HWND w = slider->Window();
+    Mouse(w, WM_LBUTTONDOWN, 55);  // grabbed 5 px into the thumb
+    Mouse(w, WM_MOUSEMOVE, 55);    // no movement: nothing
+    Mouse(w, WM_MOUSEMOVE, 42);
+    EXPECT_EQ(slider->ThumbRect().left, 37);
+    EXPECT_EQ(slider->SetPosition(12), 5);  // ignored while dragging
+    Mouse(w, WM_MOUSEMOVE, 0);              // stops at the minimum end
+    Mouse(w, WM_MOUSEMOVE, 500);            // and at the maximum end
+    Mouse(w, WM_LBUTTONUP, 500);
+    EXPECT_EQ(harness.Received(),
+              (Messages{Slid(5, 5, 5), Slid(5, 0, 5), Slid(5, 16, 5), Slid(4, 16, 5)}));
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(SliderTest, ReleaseWithoutMovementStillPostsThePosition) {
+    skin::DISlider* slider = Horizontal();
+    Mouse(slider->Window(), WM_LBUTTONDOWN, 52);
+    Mouse(slider->Window(), WM_LBUTTONUP, 52);
+    EXPECT_EQ(harness.Received(), (Messages{Slid(4, 8, 5)}));
+}
+
+TEST_F(SliderTest, StepClicksMoveOneStepAndClamp) {
+    skin::DISlider* slider = Horizontal();
+    slider->SetPosition(15);  // thumb at 93..105
+    Mouse(slider->Window(), WM_LBUTTONDOWN, 110);
+    Mouse(slider->Window(), WM_LBUTTONUP, 110);  // not dragging: nothing more
+    Mouse(slider->Window(), WM_LBUTTONDOWN, 2);
+    EXPECT_EQ(harness.Received(), (Messages{Slid(4, 16, 5), Slid(4, 14, 5)}));
+}
+
+TEST_F(SliderTest, InactiveSliderIgnoresTheMouse) {
+    skin::DISlider* slider = Horizontal();
+    slider->SetActive(false);
+    Mouse(slider->Window(), WM_LBUTTONDOWN, 2);
+    Mouse(slider->Window(), WM_LBUTTONDOWN, 55);
+    Mouse(slider->Window(), WM_MOUSEMOVE, 80);
+    Mouse(slider->Window(), WM_LBUTTONUP, 80);
+    EXPECT_TRUE(harness.Received().empty());
+    EXPECT_EQ(slider->Position(), 8);
+}
+
+TEST_F(SliderTest, VerticalSliderHasItsMaximumAtTheTop) {
+    auto* slider = harness.Add<skin::DISlider>("402=DISlider,0,0,1,0,100,10,50," + F().vtrack +
+                                               "," + F().vthumb);
+    ASSERT_NE(slider, nullptr);
+    EXPECT_EQ(slider->ThumbRect().top, 50);
+    slider->SetPosition(100);
+    EXPECT_EQ(slider->ThumbRect().top, 0);
+    SendMessageA(slider->Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 90));
+    EXPECT_EQ(harness.Received(), (Messages{{skin::kSliderMovedV, MAKEWPARAM(4, 90), 402}}));
+}
+
+TEST_F(SliderTest, PaintsFillUpToTheThumb) {
+    skin::DISlider* slider = Horizontal();
+    Canvas canvas(112, 20);
+    slider->Paint(canvas.dc());
+    EXPECT_EQ(canvas.Pixel(10, 10), kFill);
+    EXPECT_EQ(canvas.Pixel(55, 10), kThumb);
+    EXPECT_EQ(canvas.Pixel(80, 10), kTrack);
+}
+
+// ---- buttons ------------------------------------------------------------
+
+class ButtonTest : public ::testing::Test {
+protected:
+    skin::DIButton* Button(int toggle, int repeat, int id = 1) {
+        return harness.Add<skin::DIButton>(std::to_string(id) + "=DIButton,0,0," +
+                                           std::to_string(toggle) + "," + std::to_string(repeat) +
+                                           "," + F().up + "," + F().down);
+    }
+    ItemHarness harness;
+};
+
+skin::DIButton* g_toggle = nullptr;
+bool g_checkedWhenPosted = false;
+
+TEST_F(ButtonTest, ToggleFlipsBeforeItsCommandIsPosted) {
+    g_toggle = Button(1, 0);
+    ASSERT_NE(g_toggle, nullptr);
+    harness.onCommand = [](WPARAM) { g_checkedWhenPosted = g_toggle->IsChecked(); };
+    ItemHarness::Click(g_toggle->Window(), {5, 5}, {6, 6});
+    EXPECT_EQ(harness.Received(), (Messages{Command(1)}));
+    EXPECT_TRUE(g_checkedWhenPosted);
+    ItemHarness::Click(g_toggle->Window(), {5, 5}, {6, 6});
+    EXPECT_FALSE(g_toggle->IsChecked());
+}
+
+TEST_F(ButtonTest, ReleasedOutsidePostsNothing) {
+    skin::DIButton* button = Button(1, 0);
+    ItemHarness::Click(button->Window(), {5, 5}, {60, 60});
+    EXPECT_TRUE(harness.Received().empty());
+    EXPECT_FALSE(button->IsChecked());
+}
+
+TEST_F(ButtonTest, BitmapFollowsPressAndCheckedState) {
+    skin::DIButton* toggle = Button(1, 0);
+    const HBITMAP normal = toggle->BitmapFor(0);
+    const HBITMAP pressed = toggle->BitmapFor(ODS_SELECTED);
+    EXPECT_NE(normal, pressed);
+    toggle->SetChecked(true);
+    EXPECT_EQ(toggle->BitmapFor(0), pressed);            // checked looks pressed
+    EXPECT_EQ(toggle->BitmapFor(ODS_SELECTED), normal);  // pressing previews unchecking
+    EXPECT_EQ(toggle->BitmapFor(ODS_GRAYED), normal);    // grayed checked toggle
+    EXPECT_EQ(toggle->BitmapFor(ODS_DISABLED), normal);
+    skin::DIButton* plain = Button(0, 0, 2);
+    plain->SetChecked(true);  // only toggles have a checked state
+    EXPECT_FALSE(plain->IsChecked());
+}
+
+TEST_F(ButtonTest, MissingPressedBitmapDrawsTheNormalOne) {
+    auto* button = harness.Add<skin::DIButton>("3=DIButton,0,0,1,0," + F().up + ",,,");
+    ASSERT_NE(button, nullptr);
+    EXPECT_NE(button->BitmapFor(ODS_SELECTED), nullptr);
+    EXPECT_EQ(button->BitmapFor(ODS_SELECTED), button->BitmapFor(0));
+}
+
+TEST_F(ButtonTest, BriefAutoRepeatClickPostsOneCommand) {
+    skin::DIButton* button = Button(0, 1, 3);
+    ItemHarness::Click(button->Window(), {5, 5}, {5, 5});
+    EXPECT_EQ(harness.Received(), (Messages{Command(3)}));
+}
+
+HWND g_held = nullptr;
+
+void CALLBACK ReleaseHeldButton(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    PostMessageA(g_held, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+}
+
+TEST_F(ButtonTest, HeldAutoRepeatButtonRepeatsThenClicks) {
+    skin::DIButton* button = Button(0, 1, 6);
+    g_held = button->Window();
+    // Released by a timer well after several 200 ms marks.
+    SetTimer(nullptr, 0, 700, ReleaseHeldButton);
+    SendMessageA(g_held, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    const Messages received = harness.Received();
+    EXPECT_GE(received.size(), 3u);  // repeats, then the click
+    for (const Posted& p : received) {
+        EXPECT_EQ(p, Command(6));
+    }
+}
+
+// ---- meters -------------------------------------------------------------
+
+TEST(CellRowTest, LevelRuleOfBarsAndSingleCells) {
+    ItemHarness harness;
+    auto* bar =
+        harness.Add<skin::CellRow>("107=CellRow,0,0,0,1,16,8," + F().lit + "," + F().dark + ",");
+    auto* single = harness.Add<skin::CellRow>("105=CellRow,0,10,0,0,17,8," + F().lit + "," +
+                                              F().dark + "," + F().mark);
+    ASSERT_NE(bar, nullptr);
+    ASSERT_NE(single, nullptr);
+    bar->SetLevel(16);
+    EXPECT_EQ(bar->Level(), 16);
+    bar->SetLevel(17);
+    bar->SetLevel(-1);
+    EXPECT_EQ(bar->Level(), 16);
+    single->SetLevel(17);
+    EXPECT_EQ(single->Level(), 8);
+    single->SetLevel(16);
+    EXPECT_EQ(single->Level(), 16);
+}
+
+TEST(CellRowTest, PaintsBarsSingleCellsAndTheCentreMark) {
+    ItemHarness harness;
+    auto* bar =
+        harness.Add<skin::CellRow>("107=CellRow,0,0,0,1,16,3," + F().lit + "," + F().dark + ",");
+    auto* single = harness.Add<skin::CellRow>("105=CellRow,0,10,0,0,17,8," + F().lit + "," +
+                                              F().dark + "," + F().mark);
+    Canvas canvas(17 * 8, 6);
+    bar->Paint(canvas.dc());
+    EXPECT_EQ(canvas.Pixel(2 * 8 + 4, 3), kLit);
+    EXPECT_EQ(canvas.Pixel(3 * 8 + 4, 3), kDark);
+    single->Paint(canvas.dc());
+    EXPECT_EQ(canvas.Pixel(8 * 8 + 4, 3), kMark);  // centred balance
+    EXPECT_EQ(canvas.Pixel(2 * 8 + 4, 3), kDark);
+    single->SetLevel(3);
+    single->Paint(canvas.dc());
+    EXPECT_EQ(canvas.Pixel(3 * 8 + 4, 3), kLit);
+    EXPECT_EQ(canvas.Pixel(8 * 8 + 4, 3), kDark);
+}
+
+TEST(CellRowTest, VerticalSingleCellStaysInsideTheRow) {
+    ItemHarness harness;
+    auto* row =
+        harness.Add<skin::CellRow>("9=CellRow,0,0,1,0,5,0," + F().lit + "," + F().dark + ",");
+    ASSERT_NE(row, nullptr);
+    for (int level = 0; level < 5; ++level) {
+        row->SetLevel(level);
+        Canvas canvas(8, 5 * 6);
+        row->Paint(canvas.dc());
+        int lit = 0;
+        for (int cell = 0; cell < 5; ++cell) {
+            lit += canvas.Pixel(4, cell * 6 + 3) == kLit;
+        }
+        EXPECT_EQ(lit, 1) << level;
+        EXPECT_EQ(canvas.Pixel(4, (4 - level) * 6 + 3), kLit) << level;  // counted from the bottom
+    }
+}
+
+TEST(CellArrayTest, LevelsOutsideTheColumnsAreClipped) {
+    ItemHarness harness;
+    auto* array =
+        harness.Add<skin::CellArray>("102=CellArray,0,0,1,1,3,7," + F().lit + "," + F().dark);
+    ASSERT_NE(array, nullptr);
+    array->SetLevels({-5, 100, 2, 99});  // one more than the columns: ignored
+    Canvas canvas(3 * 8, 7 * 6);
+    array->Paint(canvas.dc());
+    EXPECT_EQ(canvas.Pixel(4, 6 * 6 + 3), kDark);      // column 0 base
+    EXPECT_EQ(canvas.Pixel(8 + 4, 3), kLit);           // column 1 full to the top
+    EXPECT_EQ(canvas.Pixel(16 + 4, 5 * 6 + 3), kLit);  // column 2: two from the base
+    EXPECT_EQ(canvas.Pixel(16 + 4, 4 * 6 + 3), kDark);
+}
+
+// ---- texts --------------------------------------------------------------
+
+TEST(GenTextTest, SizesToItsTextAndRefitsKeepingItsCorner) {
+    ItemHarness harness;
+    auto* text =
+        harness.Add<skin::GenText>("104=GenText,30,40,0,Tahoma,11,0,#FFFFFF,#102030,Balance");
+    auto* empty = harness.Add<skin::GenText>("112=GenText,30,60,0,Tahoma,11,1,#FFFFFF,#102030,");
+    ASSERT_NE(text, nullptr);
+    ASSERT_NE(empty, nullptr);
+    RECT r;
+    GetClientRect(empty->Window(), &r);
+    EXPECT_TRUE(IsRectEmpty(&r));
+    GetClientRect(text->Window(), &r);
+    const LONG balanceWidth = r.right;
+    EXPECT_GT(balanceWidth, 0);
+    text->SetText("Balance and much more");
+    GetWindowRect(text->Window(), &r);
+    MapWindowPoints(nullptr, harness.Parent(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, 30);
+    EXPECT_EQ(r.top, 40);
+    EXPECT_GT(r.right - r.left, balanceWidth);
+    text->SetText("");  // an unmeasurable text leaves the window as it is
+    GetClientRect(text->Window(), &r);
+    EXPECT_GT(r.right, balanceWidth);
+}
+
+TEST(GenTextTest, OpaqueLabelsFillTheirBackground) {
+    ItemHarness harness;
+    auto* opaque = harness.Add<skin::GenText>("104=GenText,0,0,0,Tahoma,11,0,#FFFFFF,#102030,iiii");
+    auto* clear = harness.Add<skin::GenText>("106=GenText,0,20,1,Tahoma,11,0,#FFFFFF,,iiii");
+    Canvas canvas(40, 20);
+    const RECT all = {0, 0, 40, 20};
+    const auto black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    FillRect(canvas.dc(), &all, black);
+    opaque->Paint(canvas.dc());
+    EXPECT_EQ(canvas.Pixel(1, 1), RGB(0x10, 0x20, 0x30));
+    FillRect(canvas.dc(), &all, black);
+    clear->Paint(canvas.dc());
+    EXPECT_EQ(canvas.Pixel(1, 1), RGB(0, 0, 0));
+}
+
+}  // namespace
