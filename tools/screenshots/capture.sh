@@ -1,6 +1,7 @@
 #!/bin/sh
-# Captures every view of the control center (each page of the full view, the
-# reduced and the mini view) into PNG files, under a virtual X display.
+# Captures every view of the control center (each page of the full view, an
+# open preset list, the reduced and the mini view) into PNG files, under a
+# virtual X display, driving it as a user would (clicks on its items).
 #   sh tools/screenshots/capture.sh [OUTDIR]      (default docs/screenshots)
 # Needs the win64 build, Xvfb (xvfb), ImageMagick (imagemagick).
 set -eu
@@ -33,11 +34,12 @@ until wine "$bin/send_command.exe" >/dev/null 2>&1; do
     [ "$tries" -lt 100 ] || { echo "capture.sh: no window titled $title" >&2; exit 1; }
     sleep 0.2
 done
-view full-headphone 202
-view full-microphone 203
-view full-audio 204
-view full-talk 205
-view reduced 202 998
-view mini 998
+view full-headphone
+view full-microphone c:203
+view full-audio c:204
+view full-talk c:205 h:204
+view headphone-presets-open c:202 c:302
+view reduced d:302 c:998
+view mini c:998
 wine "$bin/send_command.exe" 999 >/dev/null || true
 wineserver -k || true

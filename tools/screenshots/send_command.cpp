@@ -1,28 +1,81 @@
-// send_command: sends WM_COMMAND with each id given to the running control
-// center (for screenshots of its views), then prints the window's rectangle
-// as an X geometry, WIDTHxHEIGHT+LEFT+TOP.
-//   send_command [ID...]
+// send_command: drives the running control center into a view, for
+// screenshots, then prints the rectangle around its visible windows (the
+// frame and an open drop-down list) as an X geometry WIDTHxHEIGHT+LEFT+TOP.
+//   send_command [ID | c:ID | d:ID | h:ID]...
+// ID sends WM_COMMAND with that id to the frame; c:ID clicks the item with
+// that element id, d:ID double-clicks it, h:ID moves the mouse over it.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr char kTitle[] = "Tavimo Audio Control Center";
+
+struct Bounds {
+    DWORD thread;
+    RECT rect;
+};
+
+BOOL CALLBACK AddVisibleWindow(HWND window, LPARAM bounds) {
+    auto& b = *reinterpret_cast<Bounds*>(bounds);
+    RECT r;
+    if (IsWindowVisible(window) && GetWindowThreadProcessId(window, nullptr) == b.thread &&
+        GetWindowRect(window, &r) && !IsRectEmpty(&r)) {
+        UnionRect(&b.rect, &b.rect, &r);
+    }
+    return TRUE;
+}
+
+bool Drive(HWND frame, const char* arg) {
+    const bool click = std::strncmp(arg, "c:", 2) == 0;
+    const bool doubleClick = std::strncmp(arg, "d:", 2) == 0;
+    const bool hover = std::strncmp(arg, "h:", 2) == 0;
+    const bool onItem = click || doubleClick || hover;
+    const long id = std::strtol(onItem ? arg + 2 : arg, nullptr, 10);
+    if (id <= 0 || id > 0xFFFF) {
+        return false;
+    }
+    if (!onItem) {
+        SendMessageA(frame, WM_COMMAND, static_cast<WPARAM>(id), 0);
+        return true;
+    }
+    HWND item = GetDlgItem(frame, static_cast<int>(id));
+    if (item == nullptr) {
+        return false;
+    }
+    const LPARAM point = MAKELPARAM(4, 4);
+    SendMessageA(item, WM_MOUSEMOVE, 0, point);
+    if (click) {
+        PostMessageA(item, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        PostMessageA(item, WM_LBUTTONUP, 0, point);
+    } else if (doubleClick) {
+        PostMessageA(item, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+    }
+    return true;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    HWND center = FindWindowA(nullptr, "Tavimo Audio Control Center");
-    if (center == nullptr) {
+    HWND frame = FindWindowA(nullptr, kTitle);
+    if (frame == nullptr) {
         return 1;
     }
     for (int i = 1; i < argc; ++i) {
-        const long id = std::strtol(argv[i], nullptr, 10);
-        if (id <= 0 || id > 0xFFFF) {
+        if (!Drive(frame, argv[i])) {
             return 2;
         }
-        SendMessageA(center, WM_COMMAND, static_cast<WPARAM>(id), 0);
+        Sleep(200);  // posted clicks are handled after this program's next send
     }
-    RECT r;
-    if (!IsWindow(center) || !GetWindowRect(center, &r)) {
+    Bounds bounds = {GetWindowThreadProcessId(frame, nullptr), {}};
+    if (!IsWindow(frame) || !GetWindowRect(frame, &bounds.rect)) {
         return 0;  // closed by one of the commands
     }
+    EnumWindows(AddVisibleWindow, reinterpret_cast<LPARAM>(&bounds));
+    const RECT& r = bounds.rect;
     std::printf("%ldx%ld+%ld+%ld\n", r.right - r.left, r.bottom - r.top, r.left, r.top);
     return 0;
 }

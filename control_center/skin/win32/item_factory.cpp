@@ -1,8 +1,10 @@
 // The factory over the element types of the layouts.
 #include "cell_meters.h"
 #include "di_button.h"
+#include "di_dropdown.h"
 #include "di_graphic.h"
 #include "di_slider.h"
+#include "di_tabs.h"
 #include "display_item.h"
 #include "gen_text.h"
 #include "layout_rules.h"
@@ -27,9 +29,16 @@ std::unique_ptr<DisplayItem> CreateDisplayItem(const LayoutEntry& entry, HWND ow
             return CellArray::Create(entry, owner, x, y);
         case ElementType::DISlider:
             return DISlider::Create(entry, owner, x, y);
-        default:
-            return nullptr;  // tabs and drop-downs are not built yet
+        case ElementType::DITabCtl:
+            return DITabCtl::Create(entry, owner, x, y);
+        case ElementType::TabItem:
+            return TabItem::Create(entry, owner, x, y);
+        case ElementType::DIDropDown:
+            return DIDropDown::Create(entry, owner, x, y);
+        case ElementType::DropDownItem:
+            break;  // an entry of its drop-down, not an item of the set
     }
+    return nullptr;
 }
 
 }  // namespace skin

@@ -14,10 +14,17 @@
 
 namespace skin {
 
+class DITabCtl;
+class DIDropDown;
+
 // The items of one control set; every position is relative to the panel.
 struct ControlSet {
     int number = 1;
     std::vector<std::unique_ptr<DisplayItem>> items;
+    // The latest tab strip and drop-down, which the following tabs and
+    // entries attach to.
+    DITabCtl* tabStrip = nullptr;
+    DIDropDown* dropDown = nullptr;
 
     void Show(bool show) const;
 };
@@ -50,6 +57,7 @@ public:
 private:
     ControlSet* FindSet(int number);
     void AddSet(ControlSet set);
+    void AddElement(ControlSet& set, const LayoutEntry& entry, HWND owner, int originY);
 
     int id_ = 0;
     Size size_;

@@ -1,3 +1,5 @@
+#include "di_dropdown.h"
+#include "di_tabs.h"
 #include "layout_rules.h"
 #include "skin_bitmap.h"
 #include "skin_layout.h"
@@ -61,11 +63,7 @@ bool SkinPanel::Build(const LayoutSection& section, int id, HWND owner, int orig
         if (elementId == 0 || entry.values.empty()) {
             continue;
         }
-        // A line that fails builds nothing and the walk goes on.
-        if (auto item = CreateDisplayItem(entry, owner, ReadNumber(entry.Value(1)),
-                                          originY + ReadNumber(entry.Value(2)))) {
-            current.items.push_back(std::move(item));
-        }
+        AddElement(current, entry, owner, originY);
     }
     if (!current.items.empty()) {
         AddSet(std::move(current));
@@ -73,7 +71,36 @@ bool SkinPanel::Build(const LayoutSection& section, int id, HWND owner, int orig
     return true;
 }
 
+// Builds one element line into the set; a line that fails builds nothing
+// and the walk goes on.
+void SkinPanel::AddElement(ControlSet& set, const LayoutEntry& entry, HWND owner, int originY) {
+    const ElementTypeInfo* type = FindElementType(entry.Value(0));
+    if (type != nullptr && type->type == ElementType::DropDownItem) {
+        if (set.dropDown != nullptr && entry.values.size() >= type->minValues) {
+            set.dropDown->AttachEntry(entry);
+        }
+        return;
+    }
+    auto item = CreateDisplayItem(entry, owner, ReadNumber(entry.Value(1)),
+                                  originY + ReadNumber(entry.Value(2)));
+    if (!item) {
+        return;
+    }
+    if (auto* strip = dynamic_cast<DITabCtl*>(item.get())) {
+        set.tabStrip = strip;
+    } else if (auto* dropDown = dynamic_cast<DIDropDown*>(item.get())) {
+        set.dropDown = dropDown;
+    } else if (auto* tab = dynamic_cast<TabItem*>(item.get()); tab != nullptr && set.tabStrip) {
+        set.tabStrip->AttachTab(*tab);
+    }
+    set.items.push_back(std::move(item));
+}
+
 void SkinPanel::AddSet(ControlSet set) {
+    if (set.tabStrip != nullptr) {
+        set.tabStrip->SelectTab(0);
+        set.tabStrip->LayOutTabs();
+    }
     sets_.push_back(std::move(set));
 }
 
