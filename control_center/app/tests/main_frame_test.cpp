@@ -210,6 +210,39 @@ TEST_F(MainFrameTest, ReloadsKeepNoWindowOrBitmap) {
     EXPECT_EQ(Bounds().bottom - Bounds().top, kFullHeight);
 }
 
+TEST_F(MainFrameTest, ItemsTakeTheirOwnClicksAndReachTheFrame) {
+    HWND enlarge = GetDlgItem(Window(), 998);
+    ASSERT_NE(enlarge, nullptr);
+    RECT button;
+    GetWindowRect(enlarge, &button);
+    const POINT centre = {(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+    // The top panel drags the window, but not where an item sits.
+    EXPECT_EQ(WindowFromPoint(centre), enlarge);
+    EXPECT_EQ(SendMessageA(enlarge, WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y)), HTCLIENT);
+
+    PostMessageA(enlarge, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    SendMessageA(enlarge, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    PumpMessages();
+    EXPECT_EQ(Bounds().bottom - Bounds().top, kReducedHeight);  // exactly one step
+}
+
+TEST_F(MainFrameTest, PaintingKeepsNoFontBitmapOrContext) {
+    const int fonts = tavimo::UniqueFont::Live();
+    const int bitmaps = tavimo::UniqueBitmap::Live();
+    const int contexts = tavimo::UniqueMemoryDC::Live();
+    Canvas canvas(kWidth, kFullHeight);
+    for (int i = 0; i < 1000; ++i) {
+        SendMessageA(Window(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
+        for (HWND child = GetWindow(Window(), GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            SendMessageA(child, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
+        }
+    }
+    EXPECT_EQ(tavimo::UniqueFont::Live(), fonts);
+    EXPECT_EQ(tavimo::UniqueBitmap::Live(), bitmaps);
+    EXPECT_EQ(tavimo::UniqueMemoryDC::Live(), contexts);
+}
+
 TEST_F(MainFrameTest, CloseAndMinimizeButtons) {
     Command(9);
     EXPECT_TRUE(IsIconic(Window()));

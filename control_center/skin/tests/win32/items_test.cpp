@@ -335,3 +335,60 @@ TEST(GenTextTest, OpaqueLabelsFillTheirBackground) {
 }
 
 }  // namespace
+
+// ---- bad lines ----------------------------------------------------------
+
+namespace {
+
+TEST(BadItemLines, TooFewValuesBuildNothing) {
+    ItemHarness harness;
+    const char* lines[] = {
+        "1=GenText,0,0,0,Tahoma,11,0,#FFFFFF,#000000",
+        "2=DIGraphic,0,0",
+        "3=DIButton,0,0,0,0,#1",
+        "4=CellRow,0,0,0,1,16,8,#1,#2",
+        "5=CellArray,0,0,1,1,10,7,#1",
+        "6=DISlider,0,0,0,0,16,2,8,#1",
+        "7=DITabCtl,0,0,360,22,#1,#2,Tahoma,11,1,#FFFFFF,#000000,#000000",
+        "8=DIDropDown,0,0,#1,#2,Tahoma,11,0,#FFFFFF",
+    };
+    for (const char* line : lines) {
+        EXPECT_EQ(harness.Add<skin::DisplayItem>(line), nullptr) << line;
+    }
+    EXPECT_EQ(testing_support::CountChildren(harness.Parent()), 0);
+}
+
+TEST(BadItemLines, MissingBitmapsGiveEmptyItemsThatPaintNothing) {
+    ItemHarness harness;
+    const char* lines[] = {
+        "3=DIButton,0,0,1,1,no\\such.bmp,gone.bmp",
+        "4=CellRow,0,0,0,0,17,8,#31001,#31002,#31003",
+        "5=CellArray,0,0,1,1,10,7,#31001,#31002",
+        "6=DISlider,0,0,0,0,16,2,8,#31001,#31002,#31003",
+        "8=DIDropDown,0,0,#31001,#31002,Tahoma,11,0,#FFFFFF,#2FA4E7",
+        "9=GenText,0,0,1,,0,0,#FFFFFF,,#1016",
+    };
+    Canvas canvas(20, 20);
+    for (const char* line : lines) {
+        skin::DisplayItem* item = harness.Add<skin::DisplayItem>(line);
+        ASSERT_NE(item, nullptr) << line;
+        RECT client;
+        GetClientRect(item->Window(), &client);
+        EXPECT_TRUE(IsRectEmpty(&client)) << line;
+        SendMessageA(item->Window(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), 0);
+        ItemHarness::Click(item->Window(), {1, 1}, {1, 1});
+    }
+}
+
+TEST(BadItemLines, HugeCountsAreBounded) {
+    ItemHarness harness;
+    auto* array = harness.Add<skin::CellArray>("5=CellArray,0,0,1,1,99999999,99999999," + F().lit +
+                                               "," + F().dark);
+    ASSERT_NE(array, nullptr);
+    RECT client;
+    GetClientRect(array->Window(), &client);
+    EXPECT_LE(client.right, 1000 * 8);
+    EXPECT_LE(client.bottom, 1000 * 6);
+}
+
+}  // namespace
