@@ -58,4 +58,23 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam
     return result;
 }
 
+LRESULT CPaintedWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            const HDC dc = BeginPaint(m_hWnd, &paint);
+            Paint(dc);
+            EndPaint(m_hWnd, &paint);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            Paint(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_ERASEBKGND:
+            return TRUE;
+        default:
+            return CWnd::WindowProc(message, wParam, lParam);
+    }
+}
+
 }  // namespace framework

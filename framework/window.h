@@ -39,4 +39,15 @@ private:
                                              LPARAM lParam);
 };
 
+// A window that draws itself from one routine, used for WM_PAINT and for
+// WM_PRINTCLIENT alike (so that what it paints can be rendered into any DC),
+// and that erases nothing: its painting covers what it must.
+class CPaintedWnd : public CWnd {
+public:
+    virtual void Paint(HDC /*dc*/) const {}
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
 }  // namespace framework

@@ -112,18 +112,6 @@ void DropDownList::OnButtonUp(POINT point) {
 LRESULT DropDownList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     const POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            const HDC dc = BeginPaint(m_hWnd, &paint);
-            Paint(dc);
-            EndPaint(m_hWnd, &paint);
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wParam));
-            return 0;
-        case WM_ERASEBKGND:
-            return TRUE;
         case WM_MOUSEACTIVATE:
             return MA_NOACTIVATE;
         case WM_MOUSEMOVE:
@@ -136,7 +124,7 @@ LRESULT DropDownList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             OnButtonUp(point);
             return 0;
         default:
-            return CWnd::WindowProc(message, wParam, lParam);
+            return CPaintedWnd::WindowProc(message, wParam, lParam);
     }
 }
 

@@ -21,7 +21,7 @@ struct DropDownItem {
     FontSpec font;
 };
 
-class DropDownList : public framework::CWnd {
+class DropDownList : public framework::CPaintedWnd {
 public:
     DropDownList(DIDropDown& box, HBITMAP entryBitmap, COLORREF text, COLORREF highlight);
     bool Create(HWND boxWindow);
@@ -33,7 +33,7 @@ public:
 
     // Lays out and shows the list under (or over) the box, holding the mouse.
     void Open(const RECT& boxOnScreen);
-    void Paint(HDC dc) const;
+    void Paint(HDC dc) const override;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -59,26 +59,10 @@ void DisplayItem::PostToParent(UINT message, WPARAM wParam, LPARAM lParam) const
 }
 
 LRESULT DisplayItem::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            const HDC dc = BeginPaint(m_hWnd, &paint);
-            Paint(dc);
-            EndPaint(m_hWnd, &paint);
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wParam));
-            return 0;
-        case WM_ERASEBKGND:
-            return TRUE;
-        case WM_NCDESTROY:
-            RemovePropA(m_hWnd, kItemProperty);
-            break;
-        default:
-            break;
+    if (message == WM_NCDESTROY) {
+        RemovePropA(m_hWnd, kItemProperty);
     }
-    return CWnd::WindowProc(message, wParam, lParam);
+    return CPaintedWnd::WindowProc(message, wParam, lParam);
 }
 
 }  // namespace skin

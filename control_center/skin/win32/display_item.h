@@ -27,7 +27,7 @@ inline constexpr UINT kTabClicked = WM_USER + 16;
 inline constexpr UINT kDropDownPicked = WM_USER + 32;
 inline constexpr UINT kItemsRefresh = WM_USER + 100;
 
-class DisplayItem : public framework::CWnd {
+class DisplayItem : public framework::CPaintedWnd {
 public:
     ~DisplayItem() override;
 
@@ -41,9 +41,6 @@ public:
     // Notifications of standard controls, reflected by the frame.
     virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*draw*/) { return false; }
     virtual void OnClicked() {}
-
-    // Draws the item into dc as it appears (custom-drawn items).
-    virtual void Paint(HDC /*dc*/) const {}
 
 protected:
     explicit DisplayItem(int elementId) : elementId_(elementId) {}
