@@ -60,7 +60,7 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b,
                         bool (*isLeadByte)(unsigned char) = nullptr);
 
 // The lead-byte test that lookups use; the Windows build sets the system
-// code page's at start-up.
+// code page's when it loads a layout.
 void SetLeadByteTest(bool (*isLeadByte)(unsigned char));
 
 }  // namespace skin

@@ -20,6 +20,9 @@ bool SkinLayout::Load(int resourceId) {
 
 bool SkinLayout::LoadText(std::string_view text) {
     Clear();
+    // Section and key lookups leave the system code page's double-byte
+    // characters alone.
+    SetLeadByteTest([](unsigned char c) { return IsDBCSLeadByte(c) != FALSE; });
     const LayoutDoc doc = ReadLayoutText(text);
     const LayoutSection* layout = doc.Section("Layout");
     int badLine = 0;
