@@ -1,0 +1,106 @@
+// HeadsetAudio, its mixer part: the headset's speaker and microphone
+// settings through the Windows mixer, in the skin's 0..16 slider positions,
+// and changes made by other programs reported to the frame. Results are -1
+// for unknown or failed.
+#pragma once
+
+#include <windows.h>
+
+#include "mixer_api.h"
+#include "mixer_device.h"
+#include "mixer_math.h"
+
+namespace headset {
+
+// Messages posted to the callback window when another program changed a
+// setting.
+inline constexpr UINT kVolumeChanged = WM_USER + 256;
+inline constexpr UINT kBassChanged = WM_USER + 257;
+inline constexpr UINT kTrebleChanged = WM_USER + 258;
+inline constexpr UINT kRecordingMuteChanged = WM_USER + 259;
+inline constexpr UINT kBassBoostChanged = WM_USER + 260;
+
+class HeadsetAudio {
+public:
+    explicit HeadsetAudio(devices::MixerApi& mixer) : device_(mixer), api_(mixer) {}
+
+    // Opens device 0 as it is, or with search the first device whose name
+    // contains "USB" or "Quorvel". 1 when a device was opened, else 0.
+    int OpenMixer(HWND window, bool search);
+    void CloseMixer();
+    bool MixerIsOpen() const { return mixerOpen_; }
+    // Whether the open device's name says it is the headset.
+    bool MixerIsHeadset() const;
+
+    int GetVolumePosition() const { return volumePosition_; }
+    int SetVolumePosition(int position);
+    int StepVolume(bool down);
+    int GetBalancePosition() const { return balancePosition_; }
+    int SetBalancePosition(int balance);
+    int GetBassPosition() const { return bass_.position; }
+    int SetBassPosition(int position);
+    int GetTreblePosition() const { return treble_.position; }
+    int SetTreblePosition(int position);
+    int GetMicPosition() const { return mic_.position; }
+    int SetMicPosition(int position);
+
+    int GetSpeakerMute() const;
+    int SetSpeakerMute(int value);
+    int GetWavePlaybackMute() const;
+    int SetWavePlaybackMute(int value);
+    int GetWavePlaybackVolume() const;
+    int SetWavePlaybackVolume(int raw);
+    int SetWavePlaybackVolumeToMaximum();
+    int GetRecordingMute() const;
+    int SetRecordingMute(int value);
+    int RecordingMuteWritten() const { return recordingMuteWritten_; }
+    int GetBassBoost() const;
+    int SetBassBoost(int value);
+
+    void RefreshVolumeAndBalance();
+    void RefreshBass() {
+        Refresh(bass_, MIXERCONTROL_CONTROLTYPE_BASS, MIXERLINE_COMPONENTTYPE_DST_SPEAKERS);
+    }
+    void RefreshTreble() {
+        Refresh(treble_, MIXERCONTROL_CONTROLTYPE_TREBLE, MIXERLINE_COMPONENTTYPE_DST_SPEAKERS);
+    }
+    void RefreshMicLevel() {
+        Refresh(mic_, MIXERCONTROL_CONTROLTYPE_VOLUME, MIXERLINE_COMPONENTTYPE_DST_WAVEIN);
+    }
+
+    // MM_MIXM_CONTROL_CHANGE from the mixer: the echo of this model's own
+    // last write is swallowed; other changes are posted to the frame.
+    void OnMixerControlChange(HMIXER mixer, DWORD controlId);
+
+    int LeftRaw() const { return leftRaw_; }
+    int RightRaw() const { return rightRaw_; }
+
+private:
+    struct Level {
+        int raw = kUnknown, min = kUnknown, max = kUnknown, position = kUnknown;
+    };
+    const LineControl* Control(DWORD component, DWORD type) const;
+    void ReadBounds(Level& level, DWORD component, DWORD type) const;
+    void Refresh(Level& level, DWORD type, DWORD component);
+    int SetLevel(Level& level, int position, DWORD type, DWORD component);
+    int GetSwitch(const LineControl* control) const;
+    // Writes a two-state or raw value; arms the echo flag when asked, even
+    // when the write fails.
+    int WriteValue(const LineControl* control, DWORD value, bool armEcho);
+    bool WriteChannels(Channels channels);
+    bool OpenDevice(UINT index, HWND window, bool search);
+
+    MixerDevice device_;
+    devices::MixerApi& api_;
+    HWND window_ = nullptr;
+    bool mixerOpen_ = false;
+    int leftRaw_ = kUnknown, rightRaw_ = kUnknown;
+    int volumeRaw_ = kUnknown, volumeMin_ = kUnknown, volumeMax_ = kUnknown;
+    int volumePosition_ = kUnknown;
+    int balancePosition_ = kUnknown;
+    int recordingMuteWritten_ = 0;
+    Level bass_, treble_, mic_;
+    bool echo_ = false;
+};
+
+}  // namespace headset

@@ -1,0 +1,85 @@
+// The virtual headset's mixer: a mixer device with the lines and controls a
+// USB headset shows to Windows, beside other devices if a test wants them.
+// It keeps every write for tests to assert, posts MM_MIXM_CONTROL_CHANGE to
+// the callback window as the system does (for its own writes too), and can
+// change a control as another program would.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "mixer_api.h"
+
+namespace devices {
+
+class VirtualMixer final : public MixerApi {
+public:
+    struct Options {
+        // Names of the mixer devices in index order; the headset is headsetIndex.
+        std::vector<std::string> deviceNames = {"Quorvel USB Headset"};
+        int headsetIndex = 0;
+        DWORD speakerChannels = 2;
+        DWORD volumeMin = 0, volumeMax = 65535;
+        DWORD toneMin = 0, toneMax = 65535;
+        bool hasBass = true, hasTreble = true, hasBassBoost = true, hasWaveIn = true;
+    };
+    struct Write {
+        DWORD controlId;
+        std::vector<DWORD> values;
+        bool operator==(const Write&) const = default;
+    };
+
+    explicit VirtualMixer(Options options);
+    VirtualMixer() : VirtualMixer(Options{}) {}
+
+    // The id of a control on the first line of a component type; 0 when none.
+    DWORD ControlId(DWORD componentType, DWORD controlType) const;
+    // Its values, one per channel.
+    std::vector<DWORD> Values(DWORD componentType, DWORD controlType) const;
+    // Sets values without notifying (the state a test starts from).
+    void Preset(DWORD componentType, DWORD controlType, std::vector<DWORD> values);
+    // Another program changes a control: the callback window is told.
+    void ChangeByAnotherProgram(DWORD componentType, DWORD controlType, std::vector<DWORD> values);
+
+    const std::vector<Write>& Writes() const { return writes_; }
+    void FailWrites(bool fail) { failWrites_ = fail; }
+    bool IsOpen() const { return openDevice_ >= 0; }
+
+    UINT GetNumDevs() override;
+    MMRESULT Open(HMIXER* mixer, UINT device, DWORD_PTR callback, DWORD_PTR instance,
+                  DWORD flags) override;
+    MMRESULT Close(HMIXER mixer) override;
+    MMRESULT GetDevCaps(UINT_PTR device, MIXERCAPSA* caps, UINT size) override;
+    MMRESULT GetLineInfo(HMIXEROBJ mixer, MIXERLINEA* line, DWORD flags) override;
+    MMRESULT GetLineControls(HMIXEROBJ mixer, MIXERLINECONTROLSA* controls, DWORD flags) override;
+    MMRESULT GetControlDetails(HMIXEROBJ mixer, MIXERCONTROLDETAILS* details, DWORD flags) override;
+    MMRESULT SetControlDetails(HMIXEROBJ mixer, MIXERCONTROLDETAILS* details, DWORD flags) override;
+
+private:
+    struct Control {
+        MIXERCONTROLA info;
+        std::vector<DWORD> values;
+    };
+    struct Line {
+        MIXERLINEA info;
+        std::vector<Control> controls;
+    };
+
+    void AddLine(DWORD destination, DWORD source, DWORD componentType, DWORD targetType,
+                 DWORD channels, const char* name);
+    void AddControl(DWORD type, const char* name, DWORD minimum, DWORD maximum);
+    Control* FindControl(DWORD controlId);
+    const Control* Find(DWORD componentType, DWORD controlType) const;
+    bool IsHeadsetHandle(HMIXEROBJ mixer) const;
+    void Notify(DWORD controlId) const;
+
+    Options options_;
+    std::vector<Line> lines_;  // the headset's: destinations, each followed by its sources
+    DWORD nextId_ = 1;
+    int openDevice_ = -1;
+    HWND callback_ = nullptr;
+    std::vector<Write> writes_;
+    bool failWrites_ = false;
+};
+
+}  // namespace devices
