@@ -11,11 +11,6 @@ inline constexpr int kLayoutPro = 12002;        // older family, "Pro" model
 inline constexpr int kLayoutDefault = 12003;    // newer family, or no headset
 inline constexpr int kLayoutEqualizer = 12004;  // carried, never loaded
 
-// The number formed by the leading decimal digits of a serial-number string
-// (the headset's model number); 0 when it starts with anything else.
-// Saturates rather than overflow.
-int SerialPrefix(std::string_view serial);
-
 // productId 0 stands for no headset.
 int ChooseLayout(std::uint16_t productId, std::string_view serial);
 

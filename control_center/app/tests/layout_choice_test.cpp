@@ -1,20 +1,22 @@
 #include "layout_choice.h"
+#include "model_number.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 
 using tavimo::ChooseLayout;
-using tavimo::SerialPrefix;
 
-TEST(LayoutChoice, SerialPrefixIsTheLeadingNumber) {
-    EXPECT_EQ(SerialPrefix("200-0417-0102"), 200);
-    EXPECT_EQ(SerialPrefix("300"), 300);
-    EXPECT_EQ(SerialPrefix("0200-1"), 200);
-    EXPECT_EQ(SerialPrefix(""), 0);
-    EXPECT_EQ(SerialPrefix("-200"), 0);
-    EXPECT_EQ(SerialPrefix(" 200"), 0);
-    EXPECT_EQ(SerialPrefix("99999999999999999999"), INT_MAX);
+TEST(ModelNumber, IsTheLeadingNumberOfTheSerial) {
+    EXPECT_EQ(headset::ModelNumber("200-0417-0102"), 200);
+    EXPECT_EQ(headset::ModelNumber("300"), 300);
+    EXPECT_EQ(headset::ModelNumber("200A-17"), 200);
+    EXPECT_EQ(headset::ModelNumber("A200"), 0);
+    EXPECT_EQ(headset::ModelNumber("0200-1"), 200);
+    EXPECT_EQ(headset::ModelNumber(""), 0);
+    EXPECT_EQ(headset::ModelNumber("-200"), 0);
+    EXPECT_EQ(headset::ModelNumber(" 200"), 0);
+    EXPECT_EQ(headset::ModelNumber("99999999999999999999"), INT_MAX);
 }
 
 TEST(LayoutChoice, ByProductAndModel) {

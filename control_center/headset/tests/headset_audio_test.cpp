@@ -21,6 +21,7 @@ constexpr DWORD kVolume = MIXERCONTROL_CONTROLTYPE_VOLUME;
 class HeadsetAudioTest : public ::testing::Test {
 protected:
     void Open(VirtualMixer::Options options = {}, bool search = false) {
+        audio.reset();  // it closes its device on the mixer it was given
         mixer = std::make_unique<VirtualMixer>(std::move(options));
         mixer->Preset(kSpeakers, kVolume, {40000, 20000});
         mixer->Preset(kSpeakers, MIXERCONTROL_CONTROLTYPE_BASS, {32768});
