@@ -319,9 +319,13 @@ void HidHeadset::Close() {
         preparsed_ = nullptr;
     }
     if (read_ != INVALID_HANDLE_VALUE) {
-        // The thread has ended; the pending read is cancelled before its
-        // buffer and OVERLAPPED can go.
+        // The thread has ended; a pending read is cancelled, and its end
+        // awaited, before its buffer and OVERLAPPED can be reused or go.
         api_.CancelIo(read_);
+        if (readPending_) {
+            DWORD transferred = 0;
+            api_.GetOverlappedResult(read_, &overlapped_, &transferred, TRUE);
+        }
         CloseFile(read_);
     }
     readPending_ = false;
