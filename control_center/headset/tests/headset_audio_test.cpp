@@ -209,6 +209,16 @@ TEST_F(HeadsetAudioTest, EmptyRangesGiveUnknownPositions) {
     EXPECT_EQ(LastWrite(), (Values{100, 100}));
 }
 
+TEST_F(HeadsetAudioTest, BoundsThatReadAsUnknownFailOnlyTheirSettings) {
+    VirtualMixer::Options options;
+    options.toneMax = 0xFFFFFFFF;  // reads as -1, unknown
+    Open(options);
+    EXPECT_EQ(audio->GetBassPosition(), -1);
+    EXPECT_EQ(audio->SetBassPosition(4), -1);
+    EXPECT_EQ(audio->SetTreblePosition(4), -1);
+    EXPECT_EQ(audio->SetVolumePosition(4), 4);
+}
+
 TEST_F(HeadsetAudioTest, ClosedModelFailsEverything) {
     Open();
     audio->CloseMixer();
