@@ -223,8 +223,12 @@ MMRESULT VirtualMixer::GetLineControls(HMIXEROBJ mixer, MIXERLINECONTROLSA* cont
     return MIXERR_INVALLINE;
 }
 
-MMRESULT VirtualMixer::GetControlDetails(HMIXEROBJ mixer, MIXERCONTROLDETAILS* details, DWORD) {
-    Control* control = details != nullptr ? FindControl(details->dwControlID) : nullptr;
+// The control a details request names, when the request is one the system
+// would take: the open headset's handle, a known control, unsigned values
+// for one to all of its channels.
+MMRESULT VirtualMixer::CheckDetails(HMIXEROBJ mixer, const MIXERCONTROLDETAILS* details,
+                                    Control*& control) {
+    control = details != nullptr ? FindControl(details->dwControlID) : nullptr;
     if (!IsHeadsetHandle(mixer) || control == nullptr) {
         return MIXERR_INVALCONTROL;
     }
@@ -232,6 +236,15 @@ MMRESULT VirtualMixer::GetControlDetails(HMIXEROBJ mixer, MIXERCONTROLDETAILS* d
         details->cbDetails != sizeof(MIXERCONTROLDETAILS_UNSIGNED) ||
         details->paDetails == nullptr) {
         return MMSYSERR_INVALPARAM;
+    }
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT VirtualMixer::GetControlDetails(HMIXEROBJ mixer, MIXERCONTROLDETAILS* details, DWORD) {
+    Control* control = nullptr;
+    if (const MMRESULT checked = CheckDetails(mixer, details, control);
+        checked != MMSYSERR_NOERROR) {
+        return checked;
     }
     auto* out = static_cast<MIXERCONTROLDETAILS_UNSIGNED*>(details->paDetails);
     for (DWORD i = 0; i < details->cChannels; ++i) {
@@ -241,14 +254,10 @@ MMRESULT VirtualMixer::GetControlDetails(HMIXEROBJ mixer, MIXERCONTROLDETAILS* d
 }
 
 MMRESULT VirtualMixer::SetControlDetails(HMIXEROBJ mixer, MIXERCONTROLDETAILS* details, DWORD) {
-    Control* control = details != nullptr ? FindControl(details->dwControlID) : nullptr;
-    if (!IsHeadsetHandle(mixer) || control == nullptr) {
-        return MIXERR_INVALCONTROL;
-    }
-    if (details->cChannels == 0 || details->cChannels > control->values.size() ||
-        details->cbDetails != sizeof(MIXERCONTROLDETAILS_UNSIGNED) ||
-        details->paDetails == nullptr) {
-        return MMSYSERR_INVALPARAM;
+    Control* control = nullptr;
+    if (const MMRESULT checked = CheckDetails(mixer, details, control);
+        checked != MMSYSERR_NOERROR) {
+        return checked;
     }
     const auto* in = static_cast<const MIXERCONTROLDETAILS_UNSIGNED*>(details->paDetails);
     Write write{control->info.dwControlID, {}};

@@ -69,6 +69,7 @@ private:
                  DWORD channels, const char* name);
     void AddControl(DWORD type, const char* name, DWORD minimum, DWORD maximum);
     Control* FindControl(DWORD controlId);
+    MMRESULT CheckDetails(HMIXEROBJ mixer, const MIXERCONTROLDETAILS* details, Control*& control);
     const Control* Find(DWORD componentType, DWORD controlType) const;
     bool IsHeadsetHandle(HMIXEROBJ mixer) const;
     void Notify(DWORD controlId) const;

@@ -56,6 +56,14 @@ bool WaitForPendingRead(const VirtualHid& hid) {
     return hid.ReadPending();
 }
 
+// Opens the headset with window as its notify window, and waits until its
+// reader has a read pending.
+void OpenListening(HidHeadset& headset, const VirtualHid& hid, HWND window) {
+    ASSERT_EQ(headset.FindAndOpen(), 1);
+    headset.SetNotifyWindow(window);
+    ASSERT_TRUE(WaitForPendingRead(hid));
+}
+
 TEST(HidHeadset, OpensTheMakersDeviceAndReadsItsIdentity) {
     VirtualHid hid({WineMouse(), VirtualHid::Device{}});
     HidHeadset headset(hid);
@@ -96,9 +104,7 @@ TEST(HidHeadset, MuteButtonIsPostedOncePerPress) {
     testing_support::OwnerWindow window;
     VirtualHid hid({VirtualHid::Device{}});
     HidHeadset headset(hid);
-    ASSERT_EQ(headset.FindAndOpen(), 1);
-    headset.SetNotifyWindow(window.get());
-    ASSERT_TRUE(WaitForPendingRead(hid));
+    OpenListening(headset, hid, window.get());
     hid.SendInputReport(VirtualHid::kMuteBit);
     EXPECT_EQ(WaitForButtons(window.get(), 1), (Buttons{{0x0C, 0xE2}}));
     ASSERT_TRUE(WaitForPendingRead(hid));
@@ -114,9 +120,7 @@ TEST(HidHeadset, ARangeGroupPostsEveryUsage) {
     device.hasVolumeRange = true;
     VirtualHid hid({device});
     HidHeadset headset(hid);
-    ASSERT_EQ(headset.FindAndOpen(), 1);
-    headset.SetNotifyWindow(window.get());
-    ASSERT_TRUE(WaitForPendingRead(hid));
+    OpenListening(headset, hid, window.get());
     hid.SendInputReport(VirtualHid::kVolumeUpBit);
     EXPECT_EQ(WaitForButtons(window.get(), 2), (Buttons{{0x0C, 0xE9}, {0x0C, 0xEA}}));
 }
@@ -125,9 +129,7 @@ TEST(HidHeadset, UnpluggingEndsTheReader) {
     testing_support::OwnerWindow window;
     VirtualHid hid({VirtualHid::Device{}});
     HidHeadset headset(hid);
-    ASSERT_EQ(headset.FindAndOpen(), 1);
-    headset.SetNotifyWindow(window.get());
-    ASSERT_TRUE(WaitForPendingRead(hid));
+    OpenListening(headset, hid, window.get());
     hid.Unplug(0);
     for (int i = 0; i < 500 && headset.IsReading(); ++i) {
         Sleep(10);
