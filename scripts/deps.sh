@@ -5,7 +5,7 @@
 set -eu
 
 packages="cmake ninja-build g++ googletest libbenchmark-dev
-    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 $*"
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 fonts-wine $*"
 
 missing=""
 for package in $packages; do
