@@ -215,7 +215,7 @@ TEST_F(ButtonTest, HeldAutoRepeatButtonRepeatsThenClicks) {
     SetTimer(nullptr, 0, 700, ReleaseHeldButton);
     SendMessageA(g_held, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     const Messages received = harness.Received();
-    EXPECT_GE(received.size(), 3u);  // repeats, then the click
+    EXPECT_GE(received.size(), 2u);  // at least one repeat, then the click
     for (const Posted& p : received) {
         EXPECT_EQ(p, Command(6));
     }
