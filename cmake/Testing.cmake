@@ -3,7 +3,7 @@
 
 set(TAVIMO_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(${TAVIMO_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 # Tests execute on the host and, through Wine, on x86_64 Windows; the i686

@@ -62,6 +62,25 @@ using UniqueFont = Unique<HFONT, &DeleteObject>;
 using UniqueRegion = Unique<HRGN, &DeleteObject>;
 using UniqueMemoryDC = Unique<HDC, &DeleteDC>;
 
+// A window's (or, for null, the screen's) device context, borrowed for the
+// life of the scope.
+class WindowDC {
+public:
+    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDC() {
+        if (dc_ != nullptr) {
+            ReleaseDC(window_, dc_);
+        }
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
 // Selects an object into a device context for the life of the scope.
 class ScopedSelect {
 public:

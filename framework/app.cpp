@@ -12,8 +12,7 @@ CWinApp::~CWinApp() {
     current_ = nullptr;
 }
 
-int CWinApp::Run(HINSTANCE instance) {
-    m_hInstance = instance;
+int CWinApp::Run() {
     if (!InitInstance()) {
         return exitCode_;
     }

@@ -22,9 +22,8 @@ public:
     virtual BOOL InitInstance() = 0;
 
     // InitInstance, then the message loop; returns the exit code.
-    int Run(HINSTANCE instance);
+    int Run();
 
-    HINSTANCE Instance() const { return m_hInstance; }
     CWnd* MainWnd() const { return m_pMainWnd.get(); }
     static CWinApp* Current() { return current_; }
 
@@ -33,7 +32,6 @@ protected:
     void SetExitCode(int code) { exitCode_ = code; }
 
     std::unique_ptr<CWnd> m_pMainWnd;
-    HINSTANCE m_hInstance = nullptr;
 
 private:
     static CWinApp* current_;

@@ -2,17 +2,19 @@
 
 #include <dbt.h>
 
-extern "C" {
-// From the HID class driver library; its header needs the driver kit.
-void __stdcall HidD_GetHidGuid(GUID* guid);
-}
+#include "hid_api.h"
 
 namespace tavimo {
+namespace {
 
+// Windows 98 Second Edition: version 4.10 with "A" as the second character
+// of the service-pack text.
 bool IsWindows98SecondEdition(const OSVERSIONINFOA& version) {
     return version.dwMajorVersion == 4 && version.dwMinorVersion == 10 &&
            version.szCSDVersion[1] == 'A';
 }
+
+}  // namespace
 
 DeviceNotification::~DeviceNotification() {
     if (handle_ != nullptr) {
@@ -29,7 +31,7 @@ void DeviceNotification::Register(HWND window) {
     DEV_BROADCAST_DEVICEINTERFACE_A filter = {};
     filter.dbcc_size = sizeof filter;
     filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    HidD_GetHidGuid(&filter.dbcc_classguid);
+    devices::SystemHid().GetHidGuid(&filter.dbcc_classguid);
     handle_ = RegisterDeviceNotificationA(window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
 }
 

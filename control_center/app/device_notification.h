@@ -21,8 +21,4 @@ private:
     HDEVNOTIFY handle_ = nullptr;
 };
 
-// Windows 98 Second Edition: version 4.10 with "A" as the second character
-// of the service-pack text.
-bool IsWindows98SecondEdition(const OSVERSIONINFOA& version);
-
 }  // namespace tavimo

@@ -233,7 +233,7 @@ LRESULT CMainFrame::OnToolTipText(NMHDR& header) const {
 }
 
 void CMainFrame::OnTextsChanged() {
-    layout_.PostToItems(kTextsChangedMessage);
+    layout_.RefreshTexts();
     InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 

@@ -7,6 +7,6 @@ namespace {
 tavimo::CTavimoApp theApp;
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    return theApp.Run(instance);
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    return theApp.Run();
 }

@@ -72,9 +72,6 @@ public:
     // last write is swallowed; other changes are posted to the frame.
     void OnMixerControlChange(HMIXER mixer, DWORD controlId);
 
-    int LeftRaw() const { return leftRaw_; }
-    int RightRaw() const { return rightRaw_; }
-
 private:
     struct Level {
         int raw = kUnknown, min = kUnknown, max = kUnknown, position = kUnknown;

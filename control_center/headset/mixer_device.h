@@ -22,7 +22,6 @@ public:
 
     const MIXERCONTROLA& Info() const { return info_; }
     DWORD Type() const { return info_.dwControlType; }
-    DWORD Channels() const { return channels_; }
     // Bounds of meters, switches and faders; -1 for any other class.
     int Minimum() const;
     int Maximum() const;
@@ -64,7 +63,6 @@ public:
     void Close();
     bool IsOpen() const { return mixer_ != nullptr; }
     const MIXERCAPSA& Caps() const { return caps_; }
-    HMIXER Handle() const { return mixer_; }
 
     const std::vector<MixerLine>& Lines() const { return lines_; }
     // The first line of a component type; null when none.

@@ -9,7 +9,6 @@ namespace tavimo {
 inline constexpr int kLayoutHeadphone = 12001;  // older family
 inline constexpr int kLayoutPro = 12002;        // older family, "Pro" model
 inline constexpr int kLayoutDefault = 12003;    // newer family, or no headset
-inline constexpr int kLayoutEqualizer = 12004;  // carried, never loaded
 
 // productId 0 stands for no headset.
 int ChooseLayout(std::uint16_t productId, std::string_view serial);

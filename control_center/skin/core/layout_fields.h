@@ -56,15 +56,16 @@ struct TextRef {
 };
 TextRef ReadText(std::string_view field);
 
-// A font: face (at most 31 characters; empty means the item has no font of
-// its own), character height in pixels, bold.
+// A font: face (at most 31 characters), character height in pixels, bold.
+// Without a face or with height 0 the item has no font of its own and draws
+// with the DC's current font.
 inline constexpr std::size_t kMaxFaceLength = 31;
 struct FontSpec {
     std::string face;
     int height = 0;
     bool bold = false;
 
-    bool HasFont() const { return !face.empty(); }
+    bool HasFont() const { return !face.empty() && height != 0; }
     bool operator==(const FontSpec&) const = default;
 };
 // Longer faces are cut to kMaxFaceLength characters.

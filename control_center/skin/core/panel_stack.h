@@ -38,7 +38,6 @@ public:
     const std::vector<StackedPanel>& Panels() const { return panels_; }
     // Where the next panel added will start.
     int NextOriginY() const { return nextOriginY_; }
-    std::size_t ConfigCount() const { return configs_.size(); }
     int CurrentConfig() const { return current_; }
 
     // Makes configuration index current; -1 (and no change) when out of range.

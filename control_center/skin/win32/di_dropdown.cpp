@@ -71,13 +71,12 @@ void DropDownList::OnMouseMove(POINT point) {
     const int old = hover_;
     hover_ = now;
     // Only the two texts change: they are drawn over the entries directly.
-    const HDC dc = GetDC(m_hWnd);
+    const tavimo::WindowDC dc(m_hWnd);
     for (int index : {old, now}) {
         if (index >= 0) {
-            DrawEntryText(dc, index);
+            DrawEntryText(dc.get(), index);
         }
     }
-    ReleaseDC(m_hWnd, dc);
 }
 
 void DropDownList::ReleaseMouse() const {
@@ -159,11 +158,8 @@ void DIDropDown::AttachEntry(const LayoutEntry& entry) {
         }
         list_ = std::move(list);
     }
-    DropDownItem item{ReadNumber(entry.key), std::string(entry.Value(1)), {}, {}};
-    if (HasOwnFont(font_)) {
-        item.font = font_;
-    }
-    list_->Add(std::move(item));
+    // The box's font, which draws nothing of its own without a face and height.
+    list_->Add({ReadNumber(entry.key), std::string(entry.Value(1)), {}, font_});
 }
 
 int DIDropDown::SelectEntry(int index) {

@@ -104,7 +104,7 @@ std::unique_ptr<DisplayItem> DITabCtl::Create(const LayoutEntry& entry, HWND own
 }
 
 void DITabCtl::AttachTab(TabItem& tab) {
-    if (HasOwnFont(font_)) {
+    if (font_.HasFont()) {
         tab.font_ = font_;
         tab.selectedColour_ = selectedColour_;
         tab.normalColour_ = normalColour_;

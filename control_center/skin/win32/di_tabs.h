@@ -54,7 +54,6 @@ public:
     void SelectTab(int index);
     // Places the tabs side by side from the strip's corner.
     void LayOutTabs();
-    int CurrentTab() const { return current_; }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -19,16 +19,13 @@ std::unique_ptr<DisplayItem> GenText::Create(const LayoutEntry& entry, HWND owne
 
 Size GenText::Measure() const {
     const std::string text = ResolveText(written_);
-    if (text.empty() || !HasOwnFont(font_)) {
+    if (text.empty() || !font_.HasFont()) {
         return {};
     }
-    const HDC screen = GetDC(nullptr);
+    const tavimo::WindowDC screen(nullptr);
+    const ScopedFont selected(screen.get(), font_);
     SIZE extent = {};
-    {
-        const ScopedFont selected(screen, font_);
-        GetTextExtentPoint32A(screen, text.c_str(), static_cast<int>(text.size()), &extent);
-    }
-    ReleaseDC(nullptr, screen);
+    GetTextExtentPoint32A(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
     return {extent.cx, extent.cy};
 }
 

@@ -10,7 +10,7 @@ std::string ResolveText(std::string_view written) {
 }
 
 ScopedFont::ScopedFont(HDC dc, const FontSpec& spec) : dc_(dc) {
-    if (!HasOwnFont(spec)) {
+    if (!spec.HasFont()) {
         return;
     }
     font_.reset(CreateFontA(-spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_DONTCARE, FALSE, FALSE,

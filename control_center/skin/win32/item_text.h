@@ -32,10 +32,6 @@ private:
     HGDIOBJ previous_ = nullptr;
 };
 
-inline bool HasOwnFont(const FontSpec& spec) {
-    return spec.HasFont() && spec.height != 0;
-}
-
 // Draws text centred in rect, transparent, in colour, with the font; the
 // DC's text colour and background mode are restored afterwards.
 void DrawCentredText(HDC dc, const RECT& rect, const std::string& text, COLORREF colour,

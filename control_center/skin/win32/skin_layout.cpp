@@ -6,13 +6,13 @@
 namespace skin {
 
 bool SkinLayout::Load(int resourceId) {
-    Clear();
     const HMODULE module = GetModuleHandleA(nullptr);
     const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(resourceId), "LAYOUT");
     const HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
     const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
     const DWORD size = found != nullptr ? SizeofResource(module, found) : 0;
     if (data == nullptr || size == 0) {
+        Clear();
         return false;
     }
     return LoadText(std::string_view(static_cast<const char*>(data), size));
@@ -97,10 +97,10 @@ void SkinLayout::Paint(HDC dc) const {
     }
 }
 
-void SkinLayout::PostToItems(UINT message) const {
+void SkinLayout::RefreshTexts() const {
     for (const auto& panel : panels_) {
         panel->ForEachItem(
-            [message](const DisplayItem& item) { PostMessageA(item.Window(), message, 0, 0); });
+            [](const DisplayItem& item) { PostMessageA(item.Window(), kItemsRefresh, 0, 0); });
     }
 }
 

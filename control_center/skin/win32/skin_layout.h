@@ -85,8 +85,8 @@ public:
     Size BoundingSize() const { return stack_.BoundingSize(); }
     int HitTest(POINT point) const { return stack_.HitTest(point.x, point.y); }
     void Paint(HDC dc) const;
-    // Posts message to every item of every set of every panel.
-    void PostToItems(UINT message) const;
+    // Tells every item of every set of every panel to re-read its texts.
+    void RefreshTexts() const;
 
     const std::vector<std::unique_ptr<SkinPanel>>& Panels() const { return panels_; }
 

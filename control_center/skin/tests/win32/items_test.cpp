@@ -369,6 +369,8 @@ TEST(BadItemLines, MissingBitmapsGiveEmptyItemsThatPaintNothing) {
         "9=GenText,0,0,1,,0,0,#FFFFFF,,#1016",
     };
     Canvas canvas(20, 20);
+    const RECT all = {0, 0, 20, 20};
+    FillRect(canvas.dc(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     for (const char* line : lines) {
         skin::DisplayItem* item = harness.Add<skin::DisplayItem>(line);
         ASSERT_NE(item, nullptr) << line;
@@ -376,6 +378,7 @@ TEST(BadItemLines, MissingBitmapsGiveEmptyItemsThatPaintNothing) {
         GetClientRect(item->Window(), &client);
         EXPECT_TRUE(IsRectEmpty(&client)) << line;
         SendMessageA(item->Window(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), 0);
+        EXPECT_EQ(canvas.Pixel(1, 1), RGB(0, 0, 0)) << line;
         ItemHarness::Click(item->Window(), {1, 1}, {1, 1});
     }
 }
