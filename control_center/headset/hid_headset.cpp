@@ -196,8 +196,9 @@ void HidHeadset::ReadLoop() {
         if (!ReadStep(reportArrived)) {
             break;
         }
-        if (reportArrived) {
-            Decode();
+        // A report that cannot be decoded posts nothing: the down flags
+        // still hold the previous report's buttons.
+        if (reportArrived && Decode()) {
             PostButtons();
         }
     }
@@ -238,13 +239,13 @@ bool HidHeadset::ReadStep(bool& reportArrived) {
     return false;
 }
 
-void HidHeadset::Decode() {
+bool HidHeadset::Decode() {
     std::vector<USAGE_AND_PAGE> pressed(std::max<ULONG>(input_.usageCapacity, 1));
     ULONG length = static_cast<ULONG>(pressed.size());
     const std::lock_guard<std::mutex> guard(mutex_);
     if (api_.GetUsagesEx(HidP_Input, 0, pressed.data(), &length, preparsed_, input_.buffer.data(),
                          static_cast<ULONG>(input_.buffer.size())) != HIDP_STATUS_SUCCESS) {
-        return;
+        return false;
     }
     for (ButtonGroup& group : input_.buttons) {
         group.down = false;
@@ -269,6 +270,7 @@ void HidHeadset::Decode() {
             }
         }
     }
+    return true;
 }
 
 void HidHeadset::PostButtons() {

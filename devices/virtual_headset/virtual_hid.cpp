@@ -31,9 +31,9 @@ HIDP_BUTTON_CAPS ButtonCaps(USAGE first, USAGE last) {
 
 }  // namespace
 
-void VirtualHid::SendInputReport(BYTE buttons) {
+void VirtualHid::SendInputReport(BYTE buttons, BYTE reportId) {
     const std::lock_guard<std::mutex> guard(lock_);
-    const std::vector<BYTE> report = {0, buttons};
+    const std::vector<BYTE> report = {reportId, buttons};
     if (!pendingActive_) {
         queued_.push_back(report);
         return;
@@ -374,6 +374,9 @@ NTSTATUS VirtualHid::GetUsagesEx(HIDP_REPORT_TYPE type, USHORT, USAGE_AND_PAGE* 
                                  PHIDP_PREPARSED_DATA data, char* report, ULONG reportLength) {
     if (type != HidP_Input || reportLength < kInputLength) {
         return HIDP_STATUS_INVALID_REPORT_LENGTH;
+    }
+    if (static_cast<BYTE>(report[0]) != kReportId) {
+        return HIDP_STATUS_INCOMPATIBLE_REPORT_ID;
     }
     const auto buttons = static_cast<BYTE>(report[1]);
     std::vector<USAGE> down;

@@ -34,18 +34,20 @@ public:
     };
 
     // Consumer page usages and the report layouts of the virtual headset:
-    // input [id, buttons]; output [id, mute, gain low, gain high].
+    // input [id, buttons]; output [id, mute, gain low, gain high]. Input
+    // reports of any other id cannot be decoded.
     static constexpr USAGE kConsumerPage = 0x0C;
     static constexpr USAGE kMuteUsage = 0xE2;
     static constexpr USAGE kGainUsage = 0xE0;
     static constexpr USAGE kVolumeUp = 0xE9;
     static constexpr USAGE kVolumeDown = 0xEA;
     static constexpr BYTE kMuteBit = 1, kVolumeUpBit = 2, kVolumeDownBit = 4;
+    static constexpr BYTE kReportId = 0;
 
     explicit VirtualHid(std::vector<Device> devices) : devices_(std::move(devices)) {}
 
     // A button report from the device: the buttons down (kMuteBit ...).
-    void SendInputReport(BYTE buttons);
+    void SendInputReport(BYTE buttons, BYTE reportId = kReportId);
     void Unplug(std::size_t device);
     std::vector<std::vector<BYTE>> OutputReports() const;
     // Handles and preparsed data given out and not yet released.

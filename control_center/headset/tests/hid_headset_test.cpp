@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <ostream>
 #include <thread>
 #include <vector>
 
@@ -23,6 +24,10 @@ struct Button {
 };
 using Buttons = std::vector<Button>;
 
+void PrintTo(const Button& button, std::ostream* out) {
+    *out << std::hex << "(0x" << button.page << ", 0x" << button.usage << ")";
+}
+
 // Wine's own mouse and keyboard are HID devices of another vendor.
 VirtualHid::Device WineMouse() {
     VirtualHid::Device mouse;
@@ -32,28 +37,38 @@ VirtualHid::Device WineMouse() {
     return mouse;
 }
 
-// Button messages that reach window until count arrived or a safety limit
-// passed (the reader thread posts them).
-Buttons WaitForButtons(HWND window, std::size_t count) {
-    Buttons received;
-    const ULONGLONG deadline = GetTickCount64() + 10000;
-    while (received.size() < count && GetTickCount64() < deadline) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_POSTMESSAGE);
-        MSG message;
-        while (PeekMessageA(&message, window, headset::kButtonMessage, headset::kButtonMessage,
-                            PM_REMOVE)) {
-            received.push_back({message.wParam, message.lParam});
-        }
-    }
-    return received;
-}
-
 // Waits until the reader thread has a read pending (or the limit passes).
 bool WaitForPendingRead(const VirtualHid& hid) {
     for (int i = 0; i < 500 && !hid.ReadPending(); ++i) {
         Sleep(10);
     }
     return hid.ReadPending();
+}
+
+// The button messages posted to window so far: a sentinel posted now comes
+// after every one of them.
+Buttons ButtonsPosted(HWND window) {
+    constexpr UINT kSentinel = WM_APP + 77;
+    PostMessageA(window, kSentinel, 0, 0);
+    Buttons received;
+    MSG message;
+    while (GetMessageA(&message, window, 0, 0) > 0 && message.message != kSentinel) {
+        if (message.message == headset::kButtonMessage) {
+            received.push_back({message.wParam, message.lParam});
+        }
+    }
+    return received;
+}
+
+// The button messages one input report gives. The report completes the
+// read the reader waits on; the reader has posted all it will for it once
+// it waits on the next read.
+Buttons ButtonsOfReport(VirtualHid& hid, HWND window, BYTE buttons,
+                        BYTE reportId = VirtualHid::kReportId) {
+    EXPECT_TRUE(WaitForPendingRead(hid));
+    hid.SendInputReport(buttons, reportId);
+    EXPECT_TRUE(WaitForPendingRead(hid));
+    return ButtonsPosted(window);
 }
 
 // Opens the headset with window as its notify window, and waits until its
@@ -105,13 +120,22 @@ TEST(HidHeadset, MuteButtonIsPostedOncePerPress) {
     VirtualHid hid({VirtualHid::Device{}});
     HidHeadset headset(hid);
     OpenListening(headset, hid, window.get());
-    hid.SendInputReport(VirtualHid::kMuteBit);
-    EXPECT_EQ(WaitForButtons(window.get(), 1), (Buttons{{0x0C, 0xE2}}));
-    ASSERT_TRUE(WaitForPendingRead(hid));
-    hid.SendInputReport(0);  // released: nothing
-    ASSERT_TRUE(WaitForPendingRead(hid));
-    hid.SendInputReport(VirtualHid::kMuteBit);
-    EXPECT_EQ(WaitForButtons(window.get(), 1), (Buttons{{0x0C, 0xE2}}));
+    EXPECT_EQ(ButtonsOfReport(hid, window.get(), VirtualHid::kMuteBit), (Buttons{{0x0C, 0xE2}}));
+    EXPECT_EQ(ButtonsOfReport(hid, window.get(), 0), Buttons{});  // released: nothing
+    EXPECT_EQ(ButtonsOfReport(hid, window.get(), VirtualHid::kMuteBit), (Buttons{{0x0C, 0xE2}}));
+}
+
+TEST(HidHeadset, AReportThatCannotBeDecodedPostsNothing) {
+    testing_support::OwnerWindow window;
+    VirtualHid hid({VirtualHid::Device{}});
+    HidHeadset headset(hid);
+    OpenListening(headset, hid, window.get());
+    EXPECT_EQ(ButtonsOfReport(hid, window.get(), VirtualHid::kMuteBit), (Buttons{{0x0C, 0xE2}}));
+    // Not the press of the report before it again.
+    constexpr BYTE kForeignReportId = 7;
+    EXPECT_EQ(ButtonsOfReport(hid, window.get(), VirtualHid::kMuteBit, kForeignReportId),
+              Buttons{});
+    EXPECT_EQ(ButtonsOfReport(hid, window.get(), 0, kForeignReportId), Buttons{});
 }
 
 TEST(HidHeadset, ARangeGroupPostsEveryUsage) {
@@ -121,8 +145,8 @@ TEST(HidHeadset, ARangeGroupPostsEveryUsage) {
     VirtualHid hid({device});
     HidHeadset headset(hid);
     OpenListening(headset, hid, window.get());
-    hid.SendInputReport(VirtualHid::kVolumeUpBit);
-    EXPECT_EQ(WaitForButtons(window.get(), 2), (Buttons{{0x0C, 0xE9}, {0x0C, 0xEA}}));
+    EXPECT_EQ(ButtonsOfReport(hid, window.get(), VirtualHid::kVolumeUpBit),
+              (Buttons{{0x0C, 0xE9}, {0x0C, 0xEA}}));
 }
 
 TEST(HidHeadset, UnpluggingEndsTheReader) {
@@ -135,8 +159,8 @@ TEST(HidHeadset, UnpluggingEndsTheReader) {
         Sleep(10);
     }
     EXPECT_FALSE(headset.IsReading());
-    EXPECT_TRUE(headset.IsOpen());  // open until closed
-    EXPECT_TRUE(WaitForButtons(window.get(), 0).empty());
+    EXPECT_TRUE(headset.IsOpen());                      // open until closed
+    EXPECT_EQ(ButtonsPosted(window.get()), Buttons{});  // the failed read gave nothing
     headset.Close();
     EXPECT_EQ(hid.OpenHandles(), 0);
 }
@@ -204,10 +228,8 @@ TEST(HidHeadset, ReaderUnderLoadWhileTheFrameReopens) {
     while (PeekMessageA(&message, window.get(), 0, 0, PM_REMOVE)) {
     }
     hid.SendInputReport(VirtualHid::kMuteBit);
-    EXPECT_TRUE(WaitForButtons(window.get(), 0).empty());
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_POSTMESSAGE);
-    EXPECT_FALSE(PeekMessageA(&message, window.get(), headset::kButtonMessage,
-                              headset::kButtonMessage, PM_REMOVE));
+    EXPECT_EQ(ButtonsPosted(window.get()), Buttons{});
+    EXPECT_FALSE(hid.ReadPending());
     EXPECT_EQ(hid.OpenHandles(), 0);
     EXPECT_EQ(hid.LivePreparsedData(), 0);
 }
