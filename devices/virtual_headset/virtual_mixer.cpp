@@ -246,6 +246,9 @@ MMRESULT VirtualMixer::GetControlDetails(HMIXEROBJ mixer, MIXERCONTROLDETAILS* d
         checked != MMSYSERR_NOERROR) {
         return checked;
     }
+    if (failReads_) {
+        return MMSYSERR_ERROR;
+    }
     auto* out = static_cast<MIXERCONTROLDETAILS_UNSIGNED*>(details->paDetails);
     for (DWORD i = 0; i < details->cChannels; ++i) {
         out[i].dwValue = control->values[i];

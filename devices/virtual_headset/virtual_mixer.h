@@ -43,6 +43,7 @@ public:
 
     const std::vector<Write>& Writes() const { return writes_; }
     void FailWrites(bool fail) { failWrites_ = fail; }
+    void FailReads(bool fail) { failReads_ = fail; }
     bool IsOpen() const { return openDevice_ >= 0; }
 
     UINT GetNumDevs() override;
@@ -81,6 +82,7 @@ private:
     HWND callback_ = nullptr;
     std::vector<Write> writes_;
     bool failWrites_ = false;
+    bool failReads_ = false;
 };
 
 }  // namespace devices

@@ -95,6 +95,30 @@ TEST_F(HeadsetAudioTest, BalanceKeepsTheLouderChannel) {
     EXPECT_EQ(audio->SetBalancePosition(17), -1);
 }
 
+TEST_F(HeadsetAudioTest, BalanceAfterAVolumeChangeSplitsTheNewLevel) {
+    Open();
+    ASSERT_EQ(audio->SetVolumePosition(10), 10);
+    const auto raw10 = static_cast<DWORD>(headset::ToRaw(10, 0, 65535));
+    EXPECT_EQ(audio->SetBalancePosition(12), 12);
+    EXPECT_EQ(LastWrite(), (Values{raw10 * 4 / 8, raw10}));
+    EXPECT_EQ(audio->SetBalancePosition(8), 8);
+    EXPECT_EQ(LastWrite(), (Values{raw10, raw10}));
+}
+
+TEST_F(HeadsetAudioTest, BalanceIsRefusedWhileAChannelIsUnknown) {
+    Open();
+    mixer->FailReads(true);
+    audio->RefreshVolumeAndBalance();
+    mixer->FailReads(false);
+    const std::size_t writes = mixer->Writes().size();
+    EXPECT_EQ(audio->SetBalancePosition(4), -1);
+    EXPECT_EQ(audio->SetBalancePosition(8), -1);
+    EXPECT_EQ(mixer->Writes().size(), writes);
+    audio->RefreshVolumeAndBalance();  // known again
+    EXPECT_EQ(audio->SetBalancePosition(8), 8);
+    EXPECT_EQ(LastWrite(), (Values{40000, 40000}));
+}
+
 TEST_F(HeadsetAudioTest, BassAndTrebleAreNotClamped) {
     Open();
     EXPECT_EQ(audio->SetBassPosition(20), 20);
@@ -221,13 +245,37 @@ TEST_F(HeadsetAudioTest, BoundsThatReadAsUnknownFailOnlyTheirSettings) {
 
 TEST_F(HeadsetAudioTest, ClosedModelFailsEverything) {
     Open();
+    ASSERT_NE(audio->GetVolumePosition(), -1);
+    ASSERT_NE(audio->GetBalancePosition(), -1);
+    ASSERT_EQ(audio->SetTreblePosition(3), 3);
+    ASSERT_EQ(audio->SetMicPosition(5), 5);
     audio->CloseMixer();
     EXPECT_FALSE(mixer->IsOpen());
+    EXPECT_EQ(audio->GetVolumePosition(), -1);
+    EXPECT_EQ(audio->GetBalancePosition(), -1);
+    EXPECT_EQ(audio->GetBassPosition(), -1);
+    EXPECT_EQ(audio->GetTreblePosition(), -1);
+    EXPECT_EQ(audio->GetMicPosition(), -1);
+    EXPECT_EQ(audio->StepVolume(false), -1);
+    EXPECT_EQ(audio->SetVolumePosition(4), -1);
+    EXPECT_EQ(audio->SetBalancePosition(4), -1);
     EXPECT_EQ(audio->SetBassPosition(4), -1);
     EXPECT_EQ(audio->GetSpeakerMute(), -1);
     EXPECT_EQ(audio->SetRecordingMute(1), -1);
     mixer->ChangeByAnotherProgram(kSpeakers, MIXERCONTROL_CONTROLTYPE_BASS, {5});
     EXPECT_TRUE(Deliver().empty());
+}
+
+TEST_F(HeadsetAudioTest, ClosingDisarmsTheEcho) {
+    Open();
+    ASSERT_EQ(audio->SetBassPosition(10), 10);  // armed; its echo comes from the closed device
+    audio->CloseMixer();
+    MSG stale;
+    while (PeekMessageA(&stale, window.get(), 0, 0, PM_REMOVE)) {
+    }
+    ASSERT_EQ(audio->OpenMixer(window.get(), false), 1);
+    mixer->ChangeByAnotherProgram(kSpeakers, MIXERCONTROL_CONTROLTYPE_TREBLE, {100});
+    EXPECT_EQ(Deliver(), (Posted{headset::kTrebleChanged}));
 }
 
 TEST(SystemMixer, WithoutAudioDevicesThereIsNothingToOpen) {
