@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "mixer_limits.h"
 #include "test_window.h"
 #include "virtual_mixer.h"
 
@@ -241,6 +242,54 @@ TEST_F(HeadsetAudioTest, BoundsThatReadAsUnknownFailOnlyTheirSettings) {
     EXPECT_EQ(audio->SetBassPosition(4), -1);
     EXPECT_EQ(audio->SetTreblePosition(4), -1);
     EXPECT_EQ(audio->SetVolumePosition(4), 4);
+}
+
+// The speaker line with a claimed count: kept when the count is within the
+// limit, dropped, rather than sized by the claim, beyond it. The claims grow,
+// so that a model without the limit fails at the small one.
+struct LineClaim {
+    DWORD count;
+    bool kept;
+};
+
+TEST_F(HeadsetAudioTest, ALineClaimingTooManyChannelsIsDropped) {
+    for (const LineClaim claim :
+         {LineClaim{headset::kMaxLineChannels, true},
+          LineClaim{headset::kMaxLineChannels + 1, false}, LineClaim{0xFFFFFFFF, false}}) {
+        VirtualMixer::Options options;
+        options.claimedSpeakerChannels = claim.count;
+        Open(options);
+        ASSERT_EQ(opened, 1);
+        ASSERT_EQ(audio->GetSpeakerMute(), claim.kept ? 0 : -1) << claim.count;
+        EXPECT_EQ(audio->GetVolumePosition(), -1);  // never read as it claims
+        EXPECT_EQ(audio->SetMicPosition(4), 4);     // the other lines work
+    }
+}
+
+TEST_F(HeadsetAudioTest, ALineClaimingTooManyControlsIsDropped) {
+    for (const LineClaim claim :
+         {LineClaim{headset::kMaxLineControls, true},
+          LineClaim{headset::kMaxLineControls + 1, false}, LineClaim{0xFFFFFFFF, false}}) {
+        VirtualMixer::Options options;
+        options.claimedSpeakerControls = claim.count;
+        Open(options);
+        ASSERT_EQ(opened, 1);
+        ASSERT_EQ(audio->GetSpeakerMute(), claim.kept ? 0 : -1) << claim.count;
+        EXPECT_EQ(audio->SetMicPosition(4), 4);
+    }
+}
+
+TEST_F(HeadsetAudioTest, OnlySoManyDestinationsAndSourcesAreRead) {
+    VirtualMixer::Options options;
+    options.claimedDestinations = 0x10000;  // far beyond any device
+    options.claimedSpeakerSources = 0x10000;
+    Open(options);
+    ASSERT_EQ(opened, 1);
+    EXPECT_LE(mixer->LineInfoQueries(),
+              static_cast<int>(headset::kMaxMixerDestinations + headset::kMaxLineSources));
+    EXPECT_NE(audio->GetVolumePosition(), -1);
+    EXPECT_EQ(audio->GetWavePlaybackMute(), 0);
+    EXPECT_EQ(audio->SetMicPosition(4), 4);
 }
 
 TEST_F(HeadsetAudioTest, ClosedModelFailsEverything) {
