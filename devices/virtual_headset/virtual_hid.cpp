@@ -80,6 +80,16 @@ bool VirtualHid::ReadPending() const {
     return pendingActive_;
 }
 
+int VirtualHid::UsageValueQueries() const {
+    const std::lock_guard<std::mutex> guard(lock_);
+    return usageValueQueries_;
+}
+
+ULONG VirtualHid::LargestUsageListOffered() const {
+    const std::lock_guard<std::mutex> guard(lock_);
+    return largestUsageList_;
+}
+
 void VirtualHid::GetHidGuid(GUID* guid) {
     // The HID class interface {4D1E55B2-F16F-11CF-88CB-001111000030}.
     *guid = {0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
@@ -309,6 +319,7 @@ NTSTATUS VirtualHid::GetCaps(PHIDP_PREPARSED_DATA data, HIDP_CAPS* caps) {
     caps->UsagePage = kConsumerPage;
     caps->InputReportByteLength = kInputLength;
     caps->NumberInputButtonCaps = device->hasVolumeRange ? 2 : 1;
+    caps->NumberInputValueCaps = device->inputValueGroups;
     if (device->hasOutputReport) {
         caps->OutputReportByteLength = kOutputLength;
         caps->NumberOutputButtonCaps = 1;
@@ -348,6 +359,17 @@ NTSTATUS VirtualHid::GetSpecificValueCaps(HIDP_REPORT_TYPE type, USAGE, USHORT, 
     if (device == nullptr) {
         return HIDP_STATUS_INVALID_PREPARSED_DATA;
     }
+    if (type == HidP_Input && device->inputValueGroups > 0) {
+        *length = std::min(*length, device->inputValueGroups);
+        for (USHORT i = 0; i < *length; ++i) {
+            caps[i] = {};
+            caps[i].UsagePage = kConsumerPage;
+            caps[i].IsRange = TRUE;
+            caps[i].Range.UsageMin = 1;
+            caps[i].Range.UsageMax = device->inputValueLastUsage;
+        }
+        return HIDP_STATUS_SUCCESS;
+    }
     if (type != HidP_Output || !device->hasOutputReport || *length == 0) {
         *length = 0;
         return HIDP_STATUS_USAGE_NOT_FOUND;
@@ -367,6 +389,9 @@ ULONG VirtualHid::MaxUsageListLength(HIDP_REPORT_TYPE type, USAGE, PHIDP_PREPARS
     if (device == nullptr) {
         return 0;
     }
+    if (device->claimedUsageListLength != 0) {
+        return device->claimedUsageListLength;
+    }
     return type == HidP_Input && device->hasVolumeRange ? 3 : 1;
 }
 
@@ -385,6 +410,7 @@ NTSTATUS VirtualHid::GetUsagesEx(HIDP_REPORT_TYPE type, USHORT, USAGE_AND_PAGE* 
     }
     {
         const std::lock_guard<std::mutex> guard(lock_);
+        largestUsageList_ = std::max(largestUsageList_, *length);
         const Device* device = DeviceOf(data);
         if (device != nullptr && device->hasVolumeRange) {
             if ((buttons & kVolumeUpBit) != 0) {
@@ -408,6 +434,8 @@ NTSTATUS VirtualHid::GetUsagesEx(HIDP_REPORT_TYPE type, USHORT, USAGE_AND_PAGE* 
 
 NTSTATUS VirtualHid::GetUsageValue(HIDP_REPORT_TYPE, USAGE, USHORT, USAGE, ULONG*,
                                    PHIDP_PREPARSED_DATA, char*, ULONG) {
+    const std::lock_guard<std::mutex> guard(lock_);
+    ++usageValueQueries_;
     return HIDP_STATUS_USAGE_NOT_FOUND;  // the input report carries no values
 }
 

@@ -31,6 +31,12 @@ public:
         bool hasVolumeRange = false;
         LONG gainMinimum = 0, gainMaximum = 15;
         bool failPreparsedData = false;
+        // A faulty descriptor: this many input value groups, each a range
+        // over the usages 1 .. inputValueLastUsage, and the usage-list
+        // length the device claims (0: the true one).
+        USHORT inputValueGroups = 0;
+        USAGE inputValueLastUsage = 1;
+        ULONG claimedUsageListLength = 0;
     };
 
     // Consumer page usages and the report layouts of the virtual headset:
@@ -54,6 +60,10 @@ public:
     int OpenHandles() const;
     int LivePreparsedData() const;
     bool ReadPending() const;
+    // HidP_GetUsageValue calls so far, and the longest usage list a caller
+    // offered HidP_GetUsagesEx.
+    int UsageValueQueries() const;
+    ULONG LargestUsageListOffered() const;
 
     void GetHidGuid(GUID* guid) override;
     HDEVINFO GetClassDevs(const GUID* guid, DWORD flags) override;
@@ -129,6 +139,8 @@ private:
     PendingRead pending_ = {};
     std::size_t pendingDevice_ = 0;
     std::vector<std::vector<BYTE>> outputs_;
+    int usageValueQueries_ = 0;
+    ULONG largestUsageList_ = 0;
 };
 
 }  // namespace devices

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "hid_usages.h"
 #include "test_window.h"
 #include "virtual_hid.h"
 
@@ -147,6 +148,45 @@ TEST(HidHeadset, ARangeGroupPostsEveryUsage) {
     OpenListening(headset, hid, window.get());
     EXPECT_EQ(ButtonsOfReport(hid, window.get(), VirtualHid::kVolumeUpBit),
               (Buttons{{0x0C, 0xE9}, {0x0C, 0xEA}}));
+}
+
+// The value queries the reader makes for one report of a device.
+int ValueQueriesForOneReport(const VirtualHid::Device& device) {
+    testing_support::OwnerWindow window;
+    VirtualHid hid({device});
+    HidHeadset headset(hid);
+    EXPECT_EQ(headset.FindAndOpen(), 1);
+    headset.SetNotifyWindow(window.get());
+    EXPECT_EQ(ButtonsOfReport(hid, window.get(), VirtualHid::kMuteBit), (Buttons{{0x0C, 0xE2}}));
+    return hid.UsageValueQueries();
+}
+
+TEST(HidHeadset, AWideValueRangeIsCut) {
+    VirtualHid::Device device;
+    device.inputValueGroups = 1;
+    device.inputValueLastUsage = 0xFFFF;
+    EXPECT_EQ(ValueQueriesForOneReport(device), static_cast<int>(headset::kMaxGroupUsages));
+}
+
+TEST(HidHeadset, OnlySoManyValueGroupsAreKept) {
+    VirtualHid::Device device;
+    device.inputValueGroups = 0xFFFF;
+    EXPECT_EQ(ValueQueriesForOneReport(device), static_cast<int>(headset::kMaxReportGroups));
+}
+
+TEST(HidHeadset, AClaimedUsageListLengthIsCut) {
+    // The claims grow, so that a reader without the cut fails at the small one.
+    for (const ULONG claimed : {0x10000ul, 0xFFFFFFFFul}) {
+        testing_support::OwnerWindow window;
+        VirtualHid::Device device;
+        device.claimedUsageListLength = claimed;
+        VirtualHid hid({device});
+        HidHeadset headset(hid);
+        OpenListening(headset, hid, window.get());
+        EXPECT_EQ(ButtonsOfReport(hid, window.get(), VirtualHid::kMuteBit),
+                  (Buttons{{0x0C, 0xE2}}));
+        ASSERT_LE(hid.LargestUsageListOffered(), headset::kMaxPressedUsages) << claimed;
+    }
 }
 
 TEST(HidHeadset, UnpluggingEndsTheReader) {
