@@ -50,6 +50,20 @@ protected:
         }
         return posted;
     }
+    // Opens a mixer whose speaker line claims a count through field: at the
+    // limit the line is kept, beyond it the line is dropped rather than
+    // sized by the claim. The claims grow, so that a model without the limit
+    // fails at the small one.
+    void ExpectSpeakerLineCut(DWORD VirtualMixer::Options::*field, DWORD limit) {
+        for (const DWORD count : {limit, limit + 1, DWORD{0xFFFFFFFF}}) {
+            VirtualMixer::Options options;
+            options.*field = count;
+            Open(options);
+            ASSERT_EQ(opened, 1);
+            ASSERT_EQ(audio->GetSpeakerMute(), count == limit ? 0 : -1) << count;
+            EXPECT_EQ(audio->SetMicPosition(4), 4);  // the other lines work
+        }
+    }
     std::vector<DWORD> LastWrite() const {
         return mixer->Writes().empty() ? std::vector<DWORD>{} : mixer->Writes().back().values;
     }
@@ -244,39 +258,12 @@ TEST_F(HeadsetAudioTest, BoundsThatReadAsUnknownFailOnlyTheirSettings) {
     EXPECT_EQ(audio->SetVolumePosition(4), 4);
 }
 
-// The speaker line with a claimed count: kept when the count is within the
-// limit, dropped, rather than sized by the claim, beyond it. The claims grow,
-// so that a model without the limit fails at the small one.
-struct LineClaim {
-    DWORD count;
-    bool kept;
-};
-
 TEST_F(HeadsetAudioTest, ALineClaimingTooManyChannelsIsDropped) {
-    for (const LineClaim claim :
-         {LineClaim{headset::kMaxLineChannels, true},
-          LineClaim{headset::kMaxLineChannels + 1, false}, LineClaim{0xFFFFFFFF, false}}) {
-        VirtualMixer::Options options;
-        options.claimedSpeakerChannels = claim.count;
-        Open(options);
-        ASSERT_EQ(opened, 1);
-        ASSERT_EQ(audio->GetSpeakerMute(), claim.kept ? 0 : -1) << claim.count;
-        EXPECT_EQ(audio->GetVolumePosition(), -1);  // never read as it claims
-        EXPECT_EQ(audio->SetMicPosition(4), 4);     // the other lines work
-    }
+    ExpectSpeakerLineCut(&VirtualMixer::Options::claimedSpeakerChannels, headset::kMaxLineChannels);
 }
 
 TEST_F(HeadsetAudioTest, ALineClaimingTooManyControlsIsDropped) {
-    for (const LineClaim claim :
-         {LineClaim{headset::kMaxLineControls, true},
-          LineClaim{headset::kMaxLineControls + 1, false}, LineClaim{0xFFFFFFFF, false}}) {
-        VirtualMixer::Options options;
-        options.claimedSpeakerControls = claim.count;
-        Open(options);
-        ASSERT_EQ(opened, 1);
-        ASSERT_EQ(audio->GetSpeakerMute(), claim.kept ? 0 : -1) << claim.count;
-        EXPECT_EQ(audio->SetMicPosition(4), 4);
-    }
+    ExpectSpeakerLineCut(&VirtualMixer::Options::claimedSpeakerControls, headset::kMaxLineControls);
 }
 
 TEST_F(HeadsetAudioTest, OnlySoManyDestinationsAndSourcesAreRead) {

@@ -61,24 +61,29 @@ Buttons ButtonsPosted(HWND window) {
     return received;
 }
 
-// The button messages one input report gives. The report completes the
-// read the reader waits on; the reader has posted all it will for it once
-// it waits on the next read.
-Buttons ButtonsOfReport(VirtualHid& hid, HWND window, BYTE buttons,
-                        BYTE reportId = VirtualHid::kReportId) {
-    EXPECT_TRUE(WaitForPendingRead(hid));
-    hid.SendInputReport(buttons, reportId);
-    EXPECT_TRUE(WaitForPendingRead(hid));
-    return ButtonsPosted(window);
-}
+// A virtual headset of one device, opened with a window to post to, its
+// reader waiting on a read.
+struct Listening {
+    explicit Listening(const VirtualHid::Device& device = {}) : hid({device}), headset(hid) {
+        EXPECT_EQ(headset.FindAndOpen(), 1);
+        headset.SetNotifyWindow(window.get());
+        EXPECT_TRUE(WaitForPendingRead(hid));
+    }
 
-// Opens the headset with window as its notify window, and waits until its
-// reader has a read pending.
-void OpenListening(HidHeadset& headset, const VirtualHid& hid, HWND window) {
-    ASSERT_EQ(headset.FindAndOpen(), 1);
-    headset.SetNotifyWindow(window);
-    ASSERT_TRUE(WaitForPendingRead(hid));
-}
+    // The button messages one input report gives. The report completes the
+    // read the reader waits on; the reader has posted all it will for it
+    // once it waits on the next read.
+    Buttons Report(BYTE buttons, BYTE reportId = VirtualHid::kReportId) {
+        EXPECT_TRUE(WaitForPendingRead(hid));
+        hid.SendInputReport(buttons, reportId);
+        EXPECT_TRUE(WaitForPendingRead(hid));
+        return ButtonsPosted(window.get());
+    }
+
+    testing_support::OwnerWindow window;
+    VirtualHid hid;
+    HidHeadset headset;
+};
 
 TEST(HidHeadset, OpensTheMakersDeviceAndReadsItsIdentity) {
     VirtualHid hid({WineMouse(), VirtualHid::Device{}});
@@ -117,92 +122,70 @@ TEST(HidHeadset, AFailedOpenClosesEverythingAndTriesTheNext) {
 }
 
 TEST(HidHeadset, MuteButtonIsPostedOncePerPress) {
-    testing_support::OwnerWindow window;
-    VirtualHid hid({VirtualHid::Device{}});
-    HidHeadset headset(hid);
-    OpenListening(headset, hid, window.get());
-    EXPECT_EQ(ButtonsOfReport(hid, window.get(), VirtualHid::kMuteBit), (Buttons{{0x0C, 0xE2}}));
-    EXPECT_EQ(ButtonsOfReport(hid, window.get(), 0), Buttons{});  // released: nothing
-    EXPECT_EQ(ButtonsOfReport(hid, window.get(), VirtualHid::kMuteBit), (Buttons{{0x0C, 0xE2}}));
+    Listening device;
+    EXPECT_EQ(device.Report(VirtualHid::kMuteBit), (Buttons{{0x0C, 0xE2}}));
+    EXPECT_EQ(device.Report(0), Buttons{});  // released: nothing
+    EXPECT_EQ(device.Report(VirtualHid::kMuteBit), (Buttons{{0x0C, 0xE2}}));
 }
 
 TEST(HidHeadset, AReportThatCannotBeDecodedPostsNothing) {
-    testing_support::OwnerWindow window;
-    VirtualHid hid({VirtualHid::Device{}});
-    HidHeadset headset(hid);
-    OpenListening(headset, hid, window.get());
-    EXPECT_EQ(ButtonsOfReport(hid, window.get(), VirtualHid::kMuteBit), (Buttons{{0x0C, 0xE2}}));
+    Listening device;
+    EXPECT_EQ(device.Report(VirtualHid::kMuteBit), (Buttons{{0x0C, 0xE2}}));
     // Not the press of the report before it again.
     constexpr BYTE kForeignReportId = 7;
-    EXPECT_EQ(ButtonsOfReport(hid, window.get(), VirtualHid::kMuteBit, kForeignReportId),
-              Buttons{});
-    EXPECT_EQ(ButtonsOfReport(hid, window.get(), 0, kForeignReportId), Buttons{});
+    EXPECT_EQ(device.Report(VirtualHid::kMuteBit, kForeignReportId), Buttons{});
+    EXPECT_EQ(device.Report(0, kForeignReportId), Buttons{});
 }
 
 TEST(HidHeadset, ARangeGroupPostsEveryUsage) {
-    testing_support::OwnerWindow window;
-    VirtualHid::Device device;
-    device.hasVolumeRange = true;
-    VirtualHid hid({device});
-    HidHeadset headset(hid);
-    OpenListening(headset, hid, window.get());
-    EXPECT_EQ(ButtonsOfReport(hid, window.get(), VirtualHid::kVolumeUpBit),
-              (Buttons{{0x0C, 0xE9}, {0x0C, 0xEA}}));
+    VirtualHid::Device withRange;
+    withRange.hasVolumeRange = true;
+    Listening device(withRange);
+    EXPECT_EQ(device.Report(VirtualHid::kVolumeUpBit), (Buttons{{0x0C, 0xE9}, {0x0C, 0xEA}}));
 }
 
 // The value queries the reader makes for one report of a device.
-int ValueQueriesForOneReport(const VirtualHid::Device& device) {
-    testing_support::OwnerWindow window;
-    VirtualHid hid({device});
-    HidHeadset headset(hid);
-    EXPECT_EQ(headset.FindAndOpen(), 1);
-    headset.SetNotifyWindow(window.get());
-    EXPECT_EQ(ButtonsOfReport(hid, window.get(), VirtualHid::kMuteBit), (Buttons{{0x0C, 0xE2}}));
-    return hid.UsageValueQueries();
+int ValueQueriesForOneReport(const VirtualHid::Device& faulty) {
+    Listening device(faulty);
+    EXPECT_EQ(device.Report(VirtualHid::kMuteBit), (Buttons{{0x0C, 0xE2}}));
+    return device.hid.UsageValueQueries();
 }
 
 TEST(HidHeadset, AWideValueRangeIsCut) {
-    VirtualHid::Device device;
-    device.inputValueGroups = 1;
-    device.inputValueLastUsage = 0xFFFF;
-    EXPECT_EQ(ValueQueriesForOneReport(device), static_cast<int>(headset::kMaxGroupUsages));
+    VirtualHid::Device faulty;
+    faulty.inputValueGroups = 1;
+    faulty.inputValueLastUsage = 0xFFFF;
+    EXPECT_EQ(ValueQueriesForOneReport(faulty), static_cast<int>(headset::kMaxGroupUsages));
 }
 
 TEST(HidHeadset, OnlySoManyValueGroupsAreKept) {
-    VirtualHid::Device device;
-    device.inputValueGroups = 0xFFFF;
-    EXPECT_EQ(ValueQueriesForOneReport(device), static_cast<int>(headset::kMaxReportGroups));
+    VirtualHid::Device faulty;
+    faulty.inputValueGroups = 0xFFFF;
+    EXPECT_EQ(ValueQueriesForOneReport(faulty), static_cast<int>(headset::kMaxReportGroups));
 }
 
 TEST(HidHeadset, AClaimedUsageListLengthIsCut) {
     // The claims grow, so that a reader without the cut fails at the small one.
     for (const ULONG claimed : {0x10000ul, 0xFFFFFFFFul}) {
-        testing_support::OwnerWindow window;
-        VirtualHid::Device device;
-        device.claimedUsageListLength = claimed;
-        VirtualHid hid({device});
-        HidHeadset headset(hid);
-        OpenListening(headset, hid, window.get());
-        EXPECT_EQ(ButtonsOfReport(hid, window.get(), VirtualHid::kMuteBit),
-                  (Buttons{{0x0C, 0xE2}}));
-        ASSERT_LE(hid.LargestUsageListOffered(), headset::kMaxPressedUsages) << claimed;
+        VirtualHid::Device faulty;
+        faulty.claimedUsageListLength = claimed;
+        Listening device(faulty);
+        EXPECT_EQ(device.Report(VirtualHid::kMuteBit), (Buttons{{0x0C, 0xE2}}));
+        ASSERT_LE(device.hid.LargestUsageListOffered(), headset::kMaxPressedUsages) << claimed;
     }
 }
 
 TEST(HidHeadset, UnpluggingEndsTheReader) {
-    testing_support::OwnerWindow window;
-    VirtualHid hid({VirtualHid::Device{}});
-    HidHeadset headset(hid);
-    OpenListening(headset, hid, window.get());
-    hid.Unplug(0);
-    for (int i = 0; i < 500 && headset.IsReading(); ++i) {
+    Listening device;
+    device.hid.Unplug(0);
+    for (int i = 0; i < 500 && device.headset.IsReading(); ++i) {
         Sleep(10);
     }
-    EXPECT_FALSE(headset.IsReading());
-    EXPECT_TRUE(headset.IsOpen());                      // open until closed
-    EXPECT_EQ(ButtonsPosted(window.get()), Buttons{});  // the failed read gave nothing
-    headset.Close();
-    EXPECT_EQ(hid.OpenHandles(), 0);
+    EXPECT_FALSE(device.headset.IsReading());
+    EXPECT_TRUE(device.headset.IsOpen());                      // open until closed
+    EXPECT_EQ(ButtonsPosted(device.window.get()), Buttons{});  // the failed read gave nothing
+    device.headset.Close();
+    EXPECT_EQ(device.hid.OpenHandles(), 0);
 }
 
 TEST(HidHeadset, CloseCancelsAPendingRead) {
