@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "product_key.h"
+#include "registry_value.h"
 #include "settings_values.h"
 #include "unique_handle.h"
 
@@ -31,23 +32,9 @@ UniqueKey OpenSection(const char* section, REGSAM access) {
     return UniqueKey(key);
 }
 
-// The raw bytes and type of a value, read with room for `capacity` bytes.
-// Nothing when the value is missing or larger.
-std::optional<std::string> QueryValue(const char* section, const char* name, std::size_t capacity,
-                                      DWORD& type) {
-    const UniqueKey key = OpenSection(section, KEY_QUERY_VALUE);
-    if (!key) {
-        return std::nullopt;
-    }
-    std::string data(capacity, '\0');
-    DWORD size = static_cast<DWORD>(capacity);
-    if (RegQueryValueExA(key.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
-                         &size) != ERROR_SUCCESS ||
-        size > capacity) {
-        return std::nullopt;
-    }
-    data.resize(size);
-    return data;
+std::optional<RegistryValue> QueryValue(const char* section, const char* name,
+                                        std::size_t capacity) {
+    return ReadRegistryValue(HKEY_LOCAL_MACHINE, KeyPath(section), name, capacity);
 }
 
 int ReadDigit(const SettingsStore& store, const char* section) {
@@ -66,12 +53,8 @@ bool StoreDigit(const SettingsStore& store, const char* section, int digit) {
 
 std::optional<std::string> SettingsStore::ReadString(const char* section, const char* name,
                                                      std::size_t capacity) const {
-    DWORD type = REG_NONE;
-    const std::optional<std::string> data = QueryValue(section, name, capacity, type);
-    if (!data) {
-        return std::nullopt;
-    }
-    return StringSetting(type, *data, capacity);
+    const std::optional<RegistryValue> value = QueryValue(section, name, capacity);
+    return value ? StringSetting(value->type, value->bytes, capacity) : std::nullopt;
 }
 
 bool SettingsStore::WriteString(const char* section, const char* name,
@@ -96,10 +79,10 @@ bool SettingsStore::StoreMicPreset(int index) const {
 }
 
 bool SettingsStore::SpeakerSelectionWarning() const {
-    DWORD type = REG_NONE;
-    const std::optional<std::string> data =
-        QueryValue(kUiSettings, kSpeakerSelWarn, sizeof(DWORD), type);
-    const std::optional<std::uint32_t> flag = data ? DwordSetting(type, *data) : std::nullopt;
+    const std::optional<RegistryValue> value =
+        QueryValue(kUiSettings, kSpeakerSelWarn, sizeof(DWORD));
+    const std::optional<std::uint32_t> flag =
+        value ? DwordSetting(value->type, value->bytes) : std::nullopt;
     return !flag || *flag != 0;
 }
 
