@@ -80,11 +80,22 @@ LRESULT CALLBACK DIButton::ButtonProc(HWND window, UINT message, WPARAM wParam, 
     return message == WM_LBUTTONDOWN ? self->RepeatWhileHeld(result) : result;
 }
 
+// A hold lasts while the button keeps the mouse, stays enabled and its
+// window stays active: losing any of them releases the button as far as
+// the repeats go, wherever the mouse button itself comes up.
+bool DIButton::IsHeld(HWND button) {
+    return GetCapture() == button && IsWindowEnabled(button) &&
+           GetActiveWindow() == GetAncestor(button, GA_ROOT);
+}
+
 LRESULT DIButton::RepeatWhileHeld(LRESULT pressResult) {
+    // The item may go away with its window while messages are dispatched:
+    // after each dispatch only the window handle is looked at until the
+    // window is known to exist.
     const HWND button = m_hWnd;
     DWORD lastPost = GetTickCount();
     LRESULT result = pressResult;
-    for (;;) {
+    while (IsHeld(button)) {
         const DWORD sinceLast = GetTickCount() - lastPost;
         if (sinceLast >= kRepeatMs) {
             lastPost = GetTickCount();
@@ -102,11 +113,12 @@ LRESULT DIButton::RepeatWhileHeld(LRESULT pressResult) {
             const bool released = message.message == WM_LBUTTONUP && message.hwnd == button;
             TranslateMessage(&message);
             result = DispatchMessageA(&message);
-            if (released || !IsWindow(button)) {
+            if (released || !IsWindow(button) || !IsHeld(button)) {
                 return result;
             }
         }
     }
+    return result;
 }
 
 }  // namespace skin

@@ -33,8 +33,10 @@ private:
     using DisplayItem::DisplayItem;
     static LRESULT CALLBACK ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     // Runs while the button is held: dispatches the thread's messages and
-    // posts a repeat at every 200 ms mark, until the button is released.
+    // posts a repeat at every 200 ms mark, until the button is released or
+    // no longer held.
     LRESULT RepeatWhileHeld(LRESULT pressResult);
+    static bool IsHeld(HWND button);
 
     bool toggle_ = false;
     bool autoRepeat_ = false;

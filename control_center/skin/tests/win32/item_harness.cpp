@@ -9,6 +9,11 @@ namespace {
 constexpr char kParentClass[] = "TavimoItemHarness";
 }
 
+void PrintTo(const Posted& posted, std::ostream* out) {
+    *out << "{0x" << std::hex << posted.message << ", 0x" << posted.wParam << ", " << std::dec
+         << posted.lParam << "}";
+}
+
 ItemHarness::ItemHarness() {
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = ParentProc;

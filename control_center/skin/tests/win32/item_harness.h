@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ struct Posted {
     LPARAM lParam;
     bool operator==(const Posted&) const = default;
 };
+// How a test failure shows a message.
+void PrintTo(const Posted& posted, std::ostream* out);
 
 class ItemHarness {
 public:

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "cell_meters.h"
 #include "di_button.h"
@@ -220,6 +221,59 @@ TEST_F(ButtonTest, HeldAutoRepeatButtonRepeatsThenClicks) {
         EXPECT_EQ(p, Command(6));
     }
 }
+
+// A hold that something interrupts at its first repeat: the loop must end
+// there, with no further repeat and no click. If the loop kept running, the
+// timer's release on the button would end it, with several repeats.
+struct Interruption {
+    const char* name;
+    void (*interrupt)(WPARAM);
+};
+void PrintTo(const Interruption& interruption, std::ostream* out) {
+    *out << interruption.name;
+}
+
+HWND g_other = nullptr;  // a window that takes the activation away
+
+class HeldButtonInterrupted : public ButtonTest,
+                              public ::testing::WithParamInterface<Interruption> {};
+
+TEST_P(HeldButtonInterrupted, EndsTheRepeats) {
+    skin::DIButton* button = Button(0, 1, 6);
+    g_held = button->Window();
+    harness.onCommand = GetParam().interrupt;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 1500, ReleaseHeldButton);
+    SendMessageA(g_held, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    KillTimer(nullptr, timer);
+    harness.onCommand = nullptr;
+    // The button released later, over itself or elsewhere, makes no click.
+    PostMessageA(harness.Parent(), WM_LBUTTONUP, 0, MAKELPARAM(300, 300));
+    PostMessageA(g_held, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(harness.Received(), (Messages{Command(6)}));
+    if (g_other != nullptr) {
+        DestroyWindow(std::exchange(g_other, nullptr));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ButtonTest, HeldButtonInterrupted,
+    ::testing::Values(
+        Interruption{"CaptureTakenByAnotherWindow", [](WPARAM) { SetCapture(GetParent(g_held)); }},
+        Interruption{"CaptureReleased", [](WPARAM) { ReleaseCapture(); }},
+        Interruption{"ReleasedOverAnotherWindow",
+                     [](WPARAM) {
+                         ReleaseCapture();
+                         PostMessageA(GetParent(g_held), WM_LBUTTONUP, 0, MAKELPARAM(300, 300));
+                     }},
+        Interruption{"WindowDeactivated",
+                     [](WPARAM) {
+                         g_other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0,
+                                                   0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+                         SetForegroundWindow(g_other);
+                     }},
+        Interruption{"ButtonDisabled", [](WPARAM) { EnableWindow(g_held, FALSE); }},
+        Interruption{"ButtonDestroyed", [](WPARAM) { DestroyWindow(g_held); }}),
+    [](const ::testing::TestParamInfo<Interruption>& test) { return test.param.name; });
 
 // ---- meters -------------------------------------------------------------
 
