@@ -97,14 +97,28 @@ void DISlider::OnMouseMove(POINT point) {
     InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
-void DISlider::OnButtonUp() {
-    ReleaseCapture();
+// Ends a drag as the button-up does: on the release itself, when the
+// slider loses the mouse to another window and when it is made inactive.
+void DISlider::EndDrag() {
+    if (!dragging_) {
+        return;
+    }
     dragging_ = false;
+    if (GetCapture() == m_hWnd) {
+        ReleaseCapture();
+    }
     if (range_.CanMap()) {
         position_ = range_.PositionAt(ThumbOffset());
     }
     Notify(kCodePosition);
     InvalidateRect(m_hWnd, nullptr, FALSE);
+}
+
+void DISlider::SetActive(bool active) {
+    if (!active) {
+        EndDrag();
+    }
+    active_ = active;
 }
 
 void DISlider::Paint(HDC dc) const {
@@ -140,8 +154,13 @@ LRESULT DISlider::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_LBUTTONUP:
-            if (active_ && dragging_) {
-                OnButtonUp();
+            if (active_) {
+                EndDrag();
+            }
+            return 0;
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != m_hWnd) {
+                EndDrag();
             }
             return 0;
         default:

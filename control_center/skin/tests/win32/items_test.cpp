@@ -121,6 +121,45 @@ TEST_F(SliderTest, InactiveSliderIgnoresTheMouse) {
     EXPECT_EQ(slider->Position(), 8);
 }
 
+// After a drag was ended by something other than its button-up, the slider
+// is an idle slider again.
+void ExpectIdleAfterDrag(ItemHarness& harness, skin::DISlider& slider) {
+    const HWND w = slider.Window();
+    harness.Clear();
+    SendMessageA(w, WM_MOUSEMOVE, 0, MAKELPARAM(80, 10));  // no button: no drag
+    EXPECT_TRUE(harness.Received().empty());
+    EXPECT_EQ(slider.ThumbRect().left, 37);
+    EXPECT_EQ(slider.SetPosition(12), 12);
+    SendMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(slider.ThumbRect().left + 2, 10));
+    EXPECT_EQ(GetCapture(), w);  // a new press drags again
+    SendMessageA(w, WM_LBUTTONUP, 0, MAKELPARAM(slider.ThumbRect().left + 2, 10));
+    EXPECT_EQ(harness.Received(), (Messages{Slid(4, 12, 5)}));
+}
+
+TEST_F(SliderTest, LosingTheMouseEndsTheDragAsARelease) {
+    skin::DISlider* slider = Horizontal();
+    const HWND w = slider->Window();
+    Mouse(w, WM_LBUTTONDOWN, 55);
+    Mouse(w, WM_MOUSEMOVE, 42);
+    SetCapture(harness.Parent());  // another window takes the mouse
+    EXPECT_EQ(harness.Received(), (Messages{Slid(5, 5, 5), Slid(4, 5, 5)}));
+    ReleaseCapture();
+    ExpectIdleAfterDrag(harness, *slider);
+}
+
+TEST_F(SliderTest, MadeInactiveMidDragEndsTheDragAsARelease) {
+    skin::DISlider* slider = Horizontal();
+    const HWND w = slider->Window();
+    Mouse(w, WM_LBUTTONDOWN, 55);
+    Mouse(w, WM_MOUSEMOVE, 42);
+    slider->SetActive(false);
+    EXPECT_EQ(GetCapture(), nullptr);
+    Mouse(w, WM_LBUTTONUP, 42);  // ignored while inactive
+    EXPECT_EQ(harness.Received(), (Messages{Slid(5, 5, 5), Slid(4, 5, 5)}));
+    slider->SetActive(true);
+    ExpectIdleAfterDrag(harness, *slider);
+}
+
 TEST_F(SliderTest, VerticalSliderHasItsMaximumAtTheTop) {
     auto* slider = harness.Add<skin::DISlider>("402=DISlider,0,0,1,0,100,10,50," + F().vtrack +
                                                "," + F().vthumb);
