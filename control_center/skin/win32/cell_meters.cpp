@@ -121,13 +121,14 @@ void CellArray::Paint(HDC dc) const {
         for (int i = 0; i < cells_; ++i) {
             DrawBitmap(dc, dark_, at(i).x, at(i).y);
         }
-        // Levels outside 0..cells are clipped to the column.
-        const int level = std::clamp(levels_[static_cast<std::size_t>(c)], 0, cells_);
+        // Levels outside the column are clipped to it: a bar fills at most
+        // the column, a single cell outside it shows nothing.
+        const int level = levels_[static_cast<std::size_t>(c)];
         if (bar_) {
-            for (int i = 0; i < level; ++i) {
+            for (int i = 0; i < std::min(level, cells_); ++i) {
                 DrawBitmap(dc, lit_, at(i).x, at(i).y);
             }
-        } else if (level < cells_) {
+        } else if (level >= 0 && level < cells_) {
             DrawBitmap(dc, lit_, at(level).x, at(level).y);
         }
     }

@@ -386,6 +386,23 @@ TEST(CellArrayTest, LevelsOutsideTheColumnsAreClipped) {
     EXPECT_EQ(canvas.Pixel(16 + 4, 4 * 6 + 3), kDark);
 }
 
+TEST(CellArrayTest, SingleCellsOutsideTheColumnShowNothing) {
+    ItemHarness harness;
+    auto* array =
+        harness.Add<skin::CellArray>("102=CellArray,0,0,0,0,3,5," + F().lit + "," + F().dark);
+    ASSERT_NE(array, nullptr);
+    array->SetLevels({-1, 5, 4});
+    Canvas canvas(5 * 8, 3 * 6);
+    array->Paint(canvas.dc());
+    for (int column = 0; column < 3; ++column) {
+        for (int cell = 0; cell < 5; ++cell) {
+            const bool lit = column == 2 && cell == 4;
+            EXPECT_EQ(canvas.Pixel(cell * 8 + 4, column * 6 + 3), lit ? kLit : kDark)
+                << column << "," << cell;
+        }
+    }
+}
+
 // ---- texts --------------------------------------------------------------
 
 TEST(GenTextTest, SizesToItsTextAndRefitsKeepingItsCorner) {
