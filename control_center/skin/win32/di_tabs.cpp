@@ -25,6 +25,14 @@ void TabItem::SetColour(COLORREF colour) {
     InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
+// A tab that changes between selected and not is no longer hovered: it
+// takes no mouse moves while selected, so the next hover starts afresh.
+void TabItem::SetSelected(bool selected) {
+    selected_ = selected;
+    hover_ = false;
+    SetColour(selected ? selectedColour_ : normalColour_);
+}
+
 void TabItem::OnMouseMove(POINT point) {
     if (Inside(point)) {
         if (GetCapture() != m_hWnd) {
@@ -119,13 +127,9 @@ void DITabCtl::SelectTab(int index) {
         return;
     }
     if (current_ >= 0) {
-        TabItem& old = *tabs_[static_cast<std::size_t>(current_)];
-        old.selected_ = false;
-        old.SetColour(old.normalColour_);
+        tabs_[static_cast<std::size_t>(current_)]->SetSelected(false);
     }
-    TabItem& now = *tabs_[static_cast<std::size_t>(index)];
-    now.selected_ = true;
-    now.SetColour(now.selectedColour_);
+    tabs_[static_cast<std::size_t>(index)]->SetSelected(true);
     current_ = index;
 }
 

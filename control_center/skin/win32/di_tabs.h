@@ -31,6 +31,7 @@ private:
     void OnButtonUp(POINT point);
     bool Inside(POINT point) const;
     void SetColour(COLORREF colour);
+    void SetSelected(bool selected);
 
     std::string written_;
     FontSpec font_;
