@@ -210,6 +210,16 @@ TEST_F(MainFrameTest, ReloadsKeepNoWindowOrBitmap) {
     EXPECT_EQ(Bounds().bottom - Bounds().top, kFullHeight);
 }
 
+TEST_F(MainFrameTest, DraggingOnATopPanelGraphicDoesNotMoveTheWindow) {
+    HWND graphic = GetDlgItem(Window(), 4);
+    ASSERT_NE(graphic, nullptr);
+    RECT r;
+    GetWindowRect(graphic, &r);
+    const POINT centre = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    EXPECT_EQ(SendMessageA(graphic, WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y)), HTCLIENT);
+    EXPECT_EQ(WindowFromPoint(centre), graphic);
+}
+
 TEST_F(MainFrameTest, ItemsTakeTheirOwnClicksAndReachTheFrame) {
     HWND enlarge = GetDlgItem(Window(), 998);
     ASSERT_NE(enlarge, nullptr);
