@@ -41,13 +41,19 @@ protected:
         SendMessageA(Window(), WM_COMMAND, static_cast<WPARAM>(id), 0);
         PumpMessages();
     }
-    bool PanelShown(int id) const {
+    const skin::SkinPanel* Panel(int id) const {
         for (const auto& panel : frame.Layout().Panels()) {
             if (panel->Id() == id) {
-                return panel->IsShown();
+                return panel.get();
             }
         }
-        return false;
+        return nullptr;
+    }
+    bool PanelShown(int id) const { return Panel(id) != nullptr && Panel(id)->IsShown(); }
+    // The control set the page panel shows; -1 without a page panel.
+    int PageSet() const {
+        const skin::SkinPanel* page = Panel(CMainFrame::kPagePanel);
+        return page != nullptr ? page->CurrentControlSet() : -1;
     }
     LRESULT HitTest(int x, int y) const {
         const RECT r = Bounds();
@@ -108,13 +114,17 @@ TEST_F(MainFrameTest, TabFromReducedShowsItsPageInTheFullConfiguration) {
     Command(204);
     EXPECT_EQ(frame.CurrentPage(), 3);
     EXPECT_EQ(Bounds().bottom - Bounds().top, kFullHeight);
-    for (const auto& panel : frame.Layout().Panels()) {
-        if (panel->Id() == CMainFrame::kPagePanel) {
-            EXPECT_EQ(panel->CurrentControlSet(), 3);
-        }
-    }
+    EXPECT_EQ(PageSet(), 3);
     Command(202);
     EXPECT_EQ(frame.CurrentPage(), 1);
+}
+
+TEST_F(MainFrameTest, ReloadReturnsToTheFirstPage) {
+    Command(204);
+    ASSERT_EQ(frame.CurrentPage(), 3);
+    ASSERT_TRUE(frame.ReloadLayout());
+    EXPECT_EQ(frame.CurrentPage(), 1);
+    EXPECT_EQ(PageSet(), 1);
 }
 
 TEST_F(MainFrameTest, OnlyTheTopPanelDragsTheWindow) {
