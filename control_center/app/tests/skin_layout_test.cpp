@@ -136,6 +136,30 @@ TEST_F(SkinLayoutTest, FailedElementLinesAreSkippedWhereverTheyStand) {
     EXPECT_NE(GetDlgItem(owner.get(), 22), nullptr);
 }
 
+// The top corner of an item in its owner's client area.
+POINT Corner(HWND owner, int id) {
+    RECT r;
+    GetWindowRect(GetDlgItem(owner, id), &r);
+    MapWindowPoints(nullptr, owner, reinterpret_cast<POINT*>(&r), 1);
+    return {r.left, r.top};
+}
+
+TEST_F(SkinLayoutTest, PositionsFarOutStayFarOut) {
+    const std::string tab =
+        testing_support::WriteBitmapFile("tavimo_tab.bmp", 40, 20, RGB(1, 2, 3));
+    ASSERT_TRUE(
+        layout.LoadText("[Layout]\r\n1=Top\r\n2=Bottom\r\n[Top]\r\nsize=100,20\r\n"
+                        "[Bottom]\r\nsize=100,20\r\n"
+                        "21=DIGraphic,0,2147483647,#1\r\n"
+                        "201=DITabCtl,2147483647,0,360,22," +
+                        tab + "," + tab + ",Tahoma,11,1,#FFFFFF,#808080,#000000,#00FF00\r\n" +
+                        "202=TabItem,One\r\n203=TabItem,Two\r\n"));
+    // Origin plus offset saturates instead of wrapping round to the far side.
+    EXPECT_GT(Corner(owner.get(), 21).y, 0);
+    EXPECT_GT(Corner(owner.get(), 203).x, 0);
+    DeleteFileA(tab.c_str());
+}
+
 TEST_F(SkinLayoutTest, ReloadsKeepNoWindowOrBitmap) {
     const std::string file =
         testing_support::WriteBitmapFile("tavimo_bg.bmp", 100, 20, RGB(1, 2, 3));

@@ -1,6 +1,7 @@
 #include "di_tabs.h"
 
 #include "item_text.h"
+#include "saturating.h"
 #include "skin_bitmap.h"
 
 namespace skin {
@@ -144,8 +145,9 @@ void DITabCtl::LayOutTabs() {
         tab.normalBitmap_ = normalBitmap_;
         const Size size =
             BitmapSize(static_cast<int>(i) == current_ ? selectedBitmap_ : normalBitmap_);
-        MoveWindow(tab.Window(), corner_.x + x, corner_.y, size.width, size.height, TRUE);
-        x += size.width;
+        MoveWindow(tab.Window(), SaturatingAdd(corner_.x, x), corner_.y, size.width, size.height,
+                   TRUE);
+        x = SaturatingAdd(x, size.width);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "skin_layout.h"
 
 #include "layout_rules.h"
+#include "saturating.h"
 #include "skin_bitmap.h"
 
 namespace skin {
@@ -92,7 +93,7 @@ void SkinLayout::Paint(HDC dc) const {
     for (const auto& panel : panels_) {
         if (panel->IsShown()) {
             DrawBitmap(dc, panel->Background(), 0, y);
-            y += panel->GetSize().height;
+            y = SaturatingAdd(y, panel->GetSize().height);
         }
     }
 }

@@ -1,6 +1,7 @@
 #include "di_dropdown.h"
 #include "di_tabs.h"
 #include "layout_rules.h"
+#include "saturating.h"
 #include "skin_bitmap.h"
 #include "skin_layout.h"
 
@@ -82,7 +83,7 @@ void SkinPanel::AddElement(ControlSet& set, const LayoutEntry& entry, HWND owner
         return;
     }
     auto item = CreateDisplayItem(entry, owner, ReadNumber(entry.Value(1)),
-                                  originY + ReadNumber(entry.Value(2)));
+                                  SaturatingAdd(originY, ReadNumber(entry.Value(2))));
     if (!item) {
         return;
     }
