@@ -1,5 +1,6 @@
 // GenText: a label that sizes itself to its text (captions, and values the
-// program fills in).
+// program fills in). An opaque label fills its window with its background
+// colour; a transparent one shows its parent's face beneath the text.
 #pragma once
 
 #include <string>

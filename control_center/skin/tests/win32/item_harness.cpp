@@ -3,6 +3,7 @@
 #include "layout_doc.h"
 #include "layout_fields.h"
 #include "test_window.h"
+#include "unique_handle.h"
 
 namespace skin_testing {
 namespace {
@@ -52,10 +53,27 @@ void ItemHarness::Click(HWND window, POINT press, POINT release) {
     testing_support::PumpMessages();
 }
 
+void ItemHarness::PaintFace(HWND window, HDC dc) {
+    RECT client;
+    GetClientRect(window, &client);
+    const tavimo::Unique<HBRUSH, &DeleteObject> face(CreateSolidBrush(kFace));
+    FillRect(dc, &client, face.get());
+}
+
 LRESULT CALLBACK ItemHarness::ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<ItemHarness*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (self == nullptr) {
         return DefWindowProcA(window, message, wParam, lParam);
+    }
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        PaintFace(window, BeginPaint(window, &paint));
+        EndPaint(window, &paint);
+        return 0;
+    }
+    if (message == WM_PRINTCLIENT) {
+        PaintFace(window, reinterpret_cast<HDC>(wParam));
+        return 0;
     }
     if (message == WM_DRAWITEM) {
         const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);

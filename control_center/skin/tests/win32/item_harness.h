@@ -1,6 +1,6 @@
-// A parent window for display items under test: it reflects control
-// notifications to the items as the frame does, and records every message
-// the items post to it.
+// A parent window for display items under test: it paints a plain face,
+// reflects control notifications to the items as the frame does, and
+// records every message the items post to it.
 #pragma once
 
 #include <windows.h>
@@ -25,6 +25,9 @@ void PrintTo(const Posted& posted, std::ostream* out);
 
 class ItemHarness {
 public:
+    // The colour the parent paints its whole client area with.
+    static constexpr COLORREF kFace = RGB(0, 0, 128);
+
     ItemHarness();
     ~ItemHarness();
     ItemHarness(const ItemHarness&) = delete;
@@ -55,6 +58,7 @@ public:
 private:
     std::unique_ptr<skin::DisplayItem> Build(const std::string& line);
     static LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static void PaintFace(HWND window, HDC dc);
 
     HWND parent_;
     std::vector<std::unique_ptr<skin::DisplayItem>> items_;

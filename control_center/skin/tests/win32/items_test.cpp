@@ -10,6 +10,7 @@
 #include "di_slider.h"
 #include "gen_text.h"
 #include "item_harness.h"
+#include "item_text.h"
 #include "test_window.h"
 
 namespace {
@@ -235,6 +236,34 @@ TEST_F(ButtonTest, MissingPressedBitmapDrawsTheNormalOne) {
     EXPECT_EQ(button->BitmapFor(ODS_SELECTED), button->BitmapFor(0));
 }
 
+// The white pixels a button's drawing leaves on a canvas.
+int WhitePixelsDrawn(skin::DIButton& button) {
+    Canvas canvas(30, 20);
+    DRAWITEMSTRUCT draw = {};
+    draw.CtlType = ODT_BUTTON;
+    draw.hwndItem = button.Window();
+    draw.hDC = canvas.dc();
+    draw.rcItem = {0, 0, 30, 20};
+    button.OnDrawItem(draw);
+    int white = 0;
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 30; ++x) {
+            white += canvas.Pixel(x, y) == RGB(255, 255, 255);
+        }
+    }
+    return white;
+}
+
+TEST_F(ButtonTest, LabelShowsTheStringItNames) {
+    const std::string bitmaps = "0,0," + F().up + "," + F().down + ",Tahoma,11,1,#FFFFFF,#000000,";
+    auto* named = harness.Add<skin::DIButton>("309=DIButton,0,0," + bitmaps + "#1106");
+    auto* missing = harness.Add<skin::DIButton>("310=DIButton,0,0," + bitmaps + "#4");
+    ASSERT_NE(named, nullptr);
+    ASSERT_NE(missing, nullptr);
+    EXPECT_GT(WhitePixelsDrawn(*named), 0);
+    EXPECT_EQ(WhitePixelsDrawn(*missing), 0);  // no string 4: no label
+}
+
 TEST_F(ButtonTest, BriefAutoRepeatClickPostsOneCommand) {
     skin::DIButton* button = Button(0, 1, 3);
     ItemHarness::Click(button->Window(), {5, 5}, {5, 5});
@@ -429,7 +458,7 @@ TEST(GenTextTest, SizesToItsTextAndRefitsKeepingItsCorner) {
     EXPECT_GT(r.right, balanceWidth);
 }
 
-TEST(GenTextTest, OpaqueLabelsFillTheirBackground) {
+TEST(GenTextTest, OpaqueLabelsFillTheirBackgroundTransparentOnesShowTheirParent) {
     ItemHarness harness;
     auto* opaque = harness.Add<skin::GenText>("104=GenText,0,0,0,Tahoma,11,0,#FFFFFF,#102030,iiii");
     auto* clear = harness.Add<skin::GenText>("106=GenText,0,20,1,Tahoma,11,0,#FFFFFF,,iiii");
@@ -441,7 +470,78 @@ TEST(GenTextTest, OpaqueLabelsFillTheirBackground) {
     EXPECT_EQ(canvas.Pixel(1, 1), RGB(0x10, 0x20, 0x30));
     FillRect(canvas.dc(), &all, black);
     clear->Paint(canvas.dc());
-    EXPECT_EQ(canvas.Pixel(1, 1), RGB(0, 0, 0));
+    EXPECT_EQ(canvas.Pixel(1, 1), ItemHarness::kFace);
+}
+
+TEST(GenTextTest, LabelWithoutAFontKeepsAnEmptyWindowAndTakesNoClicks) {
+    ItemHarness harness;
+    auto* label = harness.Add<skin::GenText>("9=GenText,0,0,1,,0,0,#FFFFFF,,#1016");
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->Text(), "#1016");
+    // String 1016 of the test program's own table.
+    EXPECT_EQ(skin::ResolveText(label->Text()), "Balance");
+    RECT client;
+    GetClientRect(label->Window(), &client);
+    EXPECT_TRUE(IsRectEmpty(&client));  // no font: nothing to measure the text with
+    // Painted on its own, it draws its text in the DC's font over its parent's face.
+    Canvas canvas(100, 30);
+    SendMessageA(label->Window(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), 0);
+    int text = 0;
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 100; ++x) {
+            text += canvas.Pixel(x, y) == RGB(255, 255, 255);
+        }
+    }
+    EXPECT_GT(text, 0);
+    EXPECT_EQ(canvas.Pixel(99, 29), ItemHarness::kFace);
+    ItemHarness::Click(label->Window(), {1, 1}, {1, 1});
+    EXPECT_TRUE(harness.Received().empty());
+}
+
+// What the parent's window shows in rect, against the parent's face with
+// the label painted on it afresh.
+void ExpectShownAsPaintedAfresh(ItemHarness& harness, const skin::GenText& label, RECT rect) {
+    harness.Received();  // lets the windows paint
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    Canvas shown(width, height);
+    shown.CopyFrom(harness.Parent(), rect.left, rect.top);
+    Canvas afresh(width, height);
+    SetViewportOrgEx(afresh.dc(), -rect.left, -rect.top, nullptr);
+    SendMessageA(harness.Parent(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(afresh.dc()), 0);
+    RECT client;
+    GetWindowRect(label.Window(), &client);
+    MapWindowPoints(nullptr, harness.Parent(), reinterpret_cast<POINT*>(&client), 1);
+    SetViewportOrgEx(afresh.dc(), client.left - rect.left, client.top - rect.top, nullptr);
+    SendMessageA(label.Window(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(afresh.dc()), 0);
+    int differing = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            differing += shown.Pixel(x, y) != afresh.Pixel(x, y);
+        }
+    }
+    EXPECT_EQ(differing, 0) << "of " << width * height << " pixels";
+}
+
+TEST(GenTextTest, TransparentLabelRepaintsThePanelBeneathANewText) {
+    ItemHarness harness;
+    auto* label = harness.Add<skin::GenText>("112=GenText,30,40,1,Tahoma,11,1,#FFFFFF,,");
+    ASSERT_NE(label, nullptr);
+    label->SetText("WWWWWWWWWWWW");
+    harness.Received();
+    RECT longText;
+    GetWindowRect(label->Window(), &longText);
+    MapWindowPoints(nullptr, harness.Parent(), reinterpret_cast<POINT*>(&longText), 2);
+    ASSERT_FALSE(IsRectEmpty(&longText));
+    label->SetText("MMMMMMMMMMMM");  // about as wide: the window may keep its size
+    ExpectShownAsPaintedAfresh(harness, *label, longText);
+    label->SetText("iii");
+    ExpectShownAsPaintedAfresh(harness, *label, longText);
+    label->SetText("");
+    ExpectShownAsPaintedAfresh(harness, *label, longText);
+    Canvas shown(1, 1);
+    shown.CopyFrom(harness.Parent(), longText.left + 1, longText.top + 5);
+    EXPECT_EQ(shown.Pixel(0, 0), ItemHarness::kFace);
 }
 
 }  // namespace
@@ -470,18 +570,18 @@ TEST(BadItemLines, TooFewValuesBuildNothing) {
 
 TEST(BadItemLines, MissingBitmapsGiveEmptyItemsThatPaintNothing) {
     ItemHarness harness;
-    const char* lines[] = {
-        "3=DIButton,0,0,1,1,no\\such.bmp,gone.bmp",
-        "4=CellRow,0,0,0,0,17,8,#31001,#31002,#31003",
-        "5=CellArray,0,0,1,1,10,7,#31001,#31002",
-        "6=DISlider,0,0,0,0,16,2,8,#31001,#31002,#31003",
-        "8=DIDropDown,0,0,#31001,#31002,Tahoma,11,0,#FFFFFF,#2FA4E7",
-        "9=GenText,0,0,1,,0,0,#FFFFFF,,#1016",
+    // Each line, and what a click on its item tells the parent.
+    const std::pair<const char*, Messages> lines[] = {
+        {"3=DIButton,0,0,1,1,no\\such.bmp,gone.bmp", {}},  // pressed outside its empty window
+        {"4=CellRow,0,0,0,0,17,8,#31001,#31002,#31003", {}},
+        {"5=CellArray,0,0,1,1,10,7,#31001,#31002", {}},
+        {"6=DISlider,0,0,0,0,16,2,8,#31001,#31002,#31003", {Slid(4, 10, 6)}},  // a step
+        {"8=DIDropDown,0,0,#31001,#31002,Tahoma,11,0,#FFFFFF,#2FA4E7", {}},
     };
     Canvas canvas(20, 20);
     const RECT all = {0, 0, 20, 20};
     FillRect(canvas.dc(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    for (const char* line : lines) {
+    for (const auto& [line, click] : lines) {
         skin::DisplayItem* item = harness.Add<skin::DisplayItem>(line);
         ASSERT_NE(item, nullptr) << line;
         RECT client;
@@ -490,6 +590,8 @@ TEST(BadItemLines, MissingBitmapsGiveEmptyItemsThatPaintNothing) {
         SendMessageA(item->Window(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), 0);
         EXPECT_EQ(canvas.Pixel(1, 1), RGB(0, 0, 0)) << line;
         ItemHarness::Click(item->Window(), {1, 1}, {1, 1});
+        EXPECT_EQ(harness.Received(), click) << line;
+        harness.Clear();
     }
 }
 
