@@ -18,15 +18,16 @@ int ReadCount(std::string_view field) {
 
 }  // namespace
 
-std::unique_ptr<DisplayItem> CellRow::Create(const LayoutEntry& entry, HWND owner, int x, int y) {
+std::unique_ptr<DisplayItem> CellRow::Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                             BitmapCache& bitmaps) {
     std::unique_ptr<CellRow> item(new CellRow(ReadNumber(entry.key)));
     item->vertical_ = ReadFlag(entry.Value(3));
     item->bar_ = ReadFlag(entry.Value(4));
     item->count_ = ReadCount(entry.Value(5));
-    const BitmapFields bitmaps(entry.Value(7));
-    item->lit_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(7))));
-    item->dark_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(8))));
-    item->mark_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(9))));
+    const BitmapFields fields(entry.Value(7));
+    item->lit_ = bitmaps.Get(fields.Read(entry.Value(7)));
+    item->dark_ = bitmaps.Get(fields.Read(entry.Value(8)));
+    item->mark_ = bitmaps.Get(fields.Read(entry.Value(9)));
     if (const int level = ReadNumber(entry.Value(6)); item->Accepts(level)) {
         item->level_ = level;
     }
@@ -84,16 +85,17 @@ void CellRow::Paint(HDC dc) const {
     }
 }
 
-std::unique_ptr<DisplayItem> CellArray::Create(const LayoutEntry& entry, HWND owner, int x, int y) {
+std::unique_ptr<DisplayItem> CellArray::Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                               BitmapCache& bitmaps) {
     std::unique_ptr<CellArray> item(new CellArray(ReadNumber(entry.key)));
     item->vertical_ = ReadFlag(entry.Value(3));
     item->bar_ = ReadFlag(entry.Value(4));
     item->columns_ = ReadCount(entry.Value(5));
     item->cells_ = ReadCount(entry.Value(6));
     item->levels_.assign(static_cast<std::size_t>(item->columns_), 0);
-    const BitmapFields bitmaps(entry.Value(7));
-    item->lit_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(7))));
-    item->dark_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(8))));
+    const BitmapFields fields(entry.Value(7));
+    item->lit_ = bitmaps.Get(fields.Read(entry.Value(7)));
+    item->dark_ = bitmaps.Get(fields.Read(entry.Value(8)));
     const Size cell = BitmapSize(item->dark_);
     const Size size = item->vertical_ ? Size{SaturatingMultiply(cell.width, item->columns_),
                                              SaturatingMultiply(cell.height, item->cells_)}

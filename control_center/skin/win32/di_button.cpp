@@ -7,7 +7,8 @@
 
 namespace skin {
 
-std::unique_ptr<DisplayItem> DIButton::Create(const LayoutEntry& entry, HWND owner, int x, int y) {
+std::unique_ptr<DisplayItem> DIButton::Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                              BitmapCache& bitmaps) {
     std::unique_ptr<DIButton> item(new DIButton(ReadNumber(entry.key)));
     if (entry.values.size() >= 13) {
         item->labelColour_ = ReadColour(entry.Value(10));
@@ -18,9 +19,9 @@ std::unique_ptr<DisplayItem> DIButton::Create(const LayoutEntry& entry, HWND own
     }
     item->toggle_ = ReadFlag(entry.Value(3));
     item->autoRepeat_ = ReadFlag(entry.Value(4));
-    const BitmapFields bitmaps(entry.Value(5));
-    item->normal_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(5))));
-    item->pressed_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(6))));
+    const BitmapFields fields(entry.Value(5));
+    item->normal_ = bitmaps.Get(fields.Read(entry.Value(5)));
+    item->pressed_ = bitmaps.Get(fields.Read(entry.Value(6)));
     const Size normal = BitmapSize(item->normal_);
     const Size pressed = BitmapSize(item->pressed_);
     const Size size{std::max(normal.width, pressed.width), std::max(normal.height, pressed.height)};

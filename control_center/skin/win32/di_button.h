@@ -17,7 +17,8 @@ public:
     // Values: type, x, y, toggle, auto-repeat, normal bitmap, pressed bitmap;
     // from 13 values on also face, height, bold, label colour, second
     // colour, label.
-    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y);
+    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                               BitmapCache& bitmaps);
 
     bool IsChecked() const { return checked_; }
     // Toggle buttons only; repaints.

@@ -4,10 +4,10 @@
 
 namespace skin {
 
-std::unique_ptr<DisplayItem> DIGraphic::Create(const LayoutEntry& entry, HWND owner, int x, int y) {
+std::unique_ptr<DisplayItem> DIGraphic::Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                               BitmapCache& bitmaps) {
     std::unique_ptr<DIGraphic> item(new DIGraphic(ReadNumber(entry.key)));
-    const HBITMAP bitmap =
-        item->Keep(LoadSkinBitmap(BitmapFields(entry.Value(3)).Read(entry.Value(3))));
+    const HBITMAP bitmap = bitmaps.Get(BitmapFields(entry.Value(3)).Read(entry.Value(3)));
     // SS_NOTIFY: the graphic answers hit tests itself, so that a press on it
     // is not passed through to the frame, which would drag the window.
     if (!item->CreateControl("STATIC", SS_BITMAP | SS_NOTIFY, "", owner, x, y,

@@ -6,14 +6,15 @@
 
 namespace skin {
 
-std::unique_ptr<DisplayItem> DISlider::Create(const LayoutEntry& entry, HWND owner, int x, int y) {
+std::unique_ptr<DisplayItem> DISlider::Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                              BitmapCache& bitmaps) {
     std::unique_ptr<DISlider> item(new DISlider(ReadNumber(entry.key)));
     item->range_.vertical = ReadFlag(entry.Value(3));
     item->step_ = ReadNumber(entry.Value(6));
-    const BitmapFields bitmaps(entry.Value(8));
-    item->track_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(8))));
-    item->thumbBitmap_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(9))));
-    item->fill_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(10))));
+    const BitmapFields fields(entry.Value(8));
+    item->track_ = bitmaps.Get(fields.Read(entry.Value(8)));
+    item->thumbBitmap_ = bitmaps.Get(fields.Read(entry.Value(9)));
+    item->fill_ = bitmaps.Get(fields.Read(entry.Value(10)));
     const Size track = BitmapSize(item->track_);
     if (item->track_ != nullptr && item->thumbBitmap_ != nullptr) {
         const Size thumb = BitmapSize(item->thumbBitmap_);

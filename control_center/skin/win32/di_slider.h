@@ -14,7 +14,8 @@ public:
 
     // Values: type, x, y, vertical, minimum, maximum, step, position, track
     // bitmap, thumb bitmap, optional fill bitmap.
-    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y);
+    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                               BitmapCache& bitmaps);
 
     int Position() const { return position_; }
     // Ignored while dragging, outside the range or when unchanged; returns

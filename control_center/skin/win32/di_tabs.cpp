@@ -6,7 +6,8 @@
 
 namespace skin {
 
-std::unique_ptr<DisplayItem> TabItem::Create(const LayoutEntry& entry, HWND owner, int, int) {
+std::unique_ptr<DisplayItem> TabItem::Create(const LayoutEntry& entry, HWND owner, int, int,
+                                             BitmapCache&) {
     std::unique_ptr<TabItem> item(new TabItem(ReadNumber(entry.key)));
     item->written_ = entry.Value(1);
     if (!item->CreateItemWindow(owner, 0, 0, {})) {
@@ -96,12 +97,13 @@ void TabItem::Paint(HDC dc) const {
     DrawCentredText(dc, client, ResolveText(written_), colour_, font_);
 }
 
-std::unique_ptr<DisplayItem> DITabCtl::Create(const LayoutEntry& entry, HWND owner, int x, int y) {
+std::unique_ptr<DisplayItem> DITabCtl::Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                              BitmapCache& bitmaps) {
     std::unique_ptr<DITabCtl> item(new DITabCtl(ReadNumber(entry.key)));
     item->corner_ = {x, y};
-    const BitmapFields bitmaps(entry.Value(5));
-    item->selectedBitmap_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(5))));
-    item->normalBitmap_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(6))));
+    const BitmapFields fields(entry.Value(5));
+    item->selectedBitmap_ = bitmaps.Get(fields.Read(entry.Value(5)));
+    item->normalBitmap_ = bitmaps.Get(fields.Read(entry.Value(6)));
     item->font_ = ReadFont(entry.Value(7), entry.Value(8), entry.Value(9));
     item->selectedColour_ = ReadColour(entry.Value(10));
     item->normalColour_ = ReadColour(entry.Value(11));

@@ -14,7 +14,8 @@ class GenText : public DisplayItem {
 public:
     // Values: type, x, y, transparent, face, height, bold, text colour,
     // background colour, text.
-    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y);
+    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                               BitmapCache& bitmaps);
 
     // Replaces the text and fits the window to it.
     void SetText(std::string_view written);

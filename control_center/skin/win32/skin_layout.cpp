@@ -34,7 +34,8 @@ bool SkinLayout::LoadText(std::string_view text) {
     for (const PanelDecl& decl : *panels) {
         const LayoutSection* section = doc.Section(decl.section);
         auto panel = std::make_unique<SkinPanel>();
-        if (section == nullptr || !panel->Build(*section, decl.id, owner_, stack_.NextOriginY())) {
+        if (section == nullptr ||
+            !panel->Build(*section, decl.id, owner_, stack_.NextOriginY(), bitmaps_)) {
             Clear();
             return false;
         }
@@ -53,6 +54,7 @@ bool SkinLayout::LoadText(std::string_view text) {
 
 void SkinLayout::Clear() {
     panels_.clear();
+    bitmaps_.Clear();  // after the items that borrowed them
     stack_ = PanelStack();
 }
 

@@ -35,7 +35,7 @@ std::unique_ptr<skin::DisplayItem> ItemHarness::Build(const std::string& line) {
     const skin::LayoutDoc doc = skin::ReadLayoutText("[P]\r\n" + line + "\r\n");
     const skin::LayoutEntry& entry = doc.sections.at(0).entries.at(0);
     auto item = skin::CreateDisplayItem(entry, parent_, skin::ReadNumber(entry.Value(1)),
-                                        skin::ReadNumber(entry.Value(2)));
+                                        skin::ReadNumber(entry.Value(2)), bitmaps_);
     if (item) {
         item->Show(true);
     }

@@ -61,6 +61,7 @@ private:
     static void PaintFace(HWND window, HDC dc);
 
     HWND parent_;
+    skin::BitmapCache bitmaps_;  // outlives the items
     std::vector<std::unique_ptr<skin::DisplayItem>> items_;
     std::vector<Posted> received_;
 };
