@@ -55,6 +55,17 @@ protected:
         const skin::SkinPanel* page = Panel(CMainFrame::kPagePanel);
         return page != nullptr ? page->CurrentControlSet() : -1;
     }
+    // The top panel drags the window, but not where an item sits: the item's
+    // window answers the hit test itself.
+    void ExpectTakesItsOwnHitTests(int id) const {
+        HWND item = GetDlgItem(Window(), id);
+        ASSERT_NE(item, nullptr);
+        RECT r;
+        GetWindowRect(item, &r);
+        const POINT centre = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        EXPECT_EQ(WindowFromPoint(centre), item);
+        EXPECT_EQ(SendMessageA(item, WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y)), HTCLIENT);
+    }
     LRESULT HitTest(int x, int y) const {
         const RECT r = Bounds();
         return SendMessageA(Window(), WM_NCHITTEST, 0, MAKELPARAM(r.left + x, r.top + y));
@@ -221,25 +232,12 @@ TEST_F(MainFrameTest, ReloadsKeepNoWindowOrBitmap) {
 }
 
 TEST_F(MainFrameTest, DraggingOnATopPanelGraphicDoesNotMoveTheWindow) {
-    HWND graphic = GetDlgItem(Window(), 4);
-    ASSERT_NE(graphic, nullptr);
-    RECT r;
-    GetWindowRect(graphic, &r);
-    const POINT centre = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    EXPECT_EQ(SendMessageA(graphic, WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y)), HTCLIENT);
-    EXPECT_EQ(WindowFromPoint(centre), graphic);
+    ExpectTakesItsOwnHitTests(4);
 }
 
 TEST_F(MainFrameTest, ItemsTakeTheirOwnClicksAndReachTheFrame) {
+    ExpectTakesItsOwnHitTests(998);
     HWND enlarge = GetDlgItem(Window(), 998);
-    ASSERT_NE(enlarge, nullptr);
-    RECT button;
-    GetWindowRect(enlarge, &button);
-    const POINT centre = {(button.left + button.right) / 2, (button.top + button.bottom) / 2};
-    // The top panel drags the window, but not where an item sits.
-    EXPECT_EQ(WindowFromPoint(centre), enlarge);
-    EXPECT_EQ(SendMessageA(enlarge, WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y)), HTCLIENT);
-
     PostMessageA(enlarge, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
     SendMessageA(enlarge, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
     PumpMessages();
