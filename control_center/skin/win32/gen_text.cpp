@@ -57,9 +57,12 @@ void PaintParentBeneath(HWND window, HDC dc) {
     if (parent == nullptr) {
         return;
     }
+    RECT client;
+    GetClientRect(window, &client);
     POINT corner = {0, 0};
     MapWindowPoints(window, parent, &corner, 1);
     const int saved = SaveDC(dc);
+    IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
     OffsetViewportOrgEx(dc, -corner.x, -corner.y, nullptr);
     SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     RestoreDC(dc, saved);
