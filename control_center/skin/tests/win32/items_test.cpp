@@ -314,6 +314,7 @@ TEST_P(HeldButtonInterrupted, EndsTheRepeats) {
     SendMessageA(g_held, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     KillTimer(nullptr, timer);
     harness.onCommand = nullptr;
+    EXPECT_NE(GetCapture(), g_held);  // the button does not stay pressed
     // The button released later, over itself or elsewhere, makes no click.
     PostMessageA(harness.Parent(), WM_LBUTTONUP, 0, MAKELPARAM(300, 300));
     PostMessageA(g_held, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
