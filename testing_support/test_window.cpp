@@ -63,7 +63,8 @@ std::string WriteBitmapFile(const char* name, int width, int height, COLORREF co
     return path;
 }
 
-Canvas::Canvas(int width, int height) : width_(width), dc_(CreateCompatibleDC(nullptr)) {
+Canvas::Canvas(int width, int height)
+    : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -80,6 +81,12 @@ Canvas::~Canvas() {
     SelectObject(dc_, previous_);
     DeleteObject(bitmap_);
     DeleteDC(dc_);
+}
+
+void Canvas::CopyFrom(HWND window, int x, int y) {
+    const HDC source = GetDC(window);
+    BitBlt(dc_, 0, 0, width_, height_, source, x, y, SRCCOPY);
+    ReleaseDC(window, source);
 }
 
 COLORREF Canvas::Pixel(int x, int y) const {

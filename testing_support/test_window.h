@@ -42,9 +42,13 @@ public:
     HDC dc() const { return dc_; }
     // The pixel as 0x00BBGGRR.
     COLORREF Pixel(int x, int y) const;
+    // Copies what window shows from (x, y) of its client area onward, read
+    // back from its window DC (which keeps its pixels under the null driver).
+    void CopyFrom(HWND window, int x, int y);
 
 private:
     int width_;
+    int height_;
     HDC dc_;
     HBITMAP bitmap_;
     HGDIOBJ previous_;

@@ -112,6 +112,7 @@ void CMainFrame::ResizeToLayout() {
 }
 
 bool CMainFrame::ReloadLayout() {
+    page_ = 1;  // a loaded layout shows the first set of every panel
     if (!LoadLayoutForHeadset()) {
         return false;
     }

@@ -41,13 +41,30 @@ protected:
         SendMessageA(Window(), WM_COMMAND, static_cast<WPARAM>(id), 0);
         PumpMessages();
     }
-    bool PanelShown(int id) const {
+    const skin::SkinPanel* Panel(int id) const {
         for (const auto& panel : frame.Layout().Panels()) {
             if (panel->Id() == id) {
-                return panel->IsShown();
+                return panel.get();
             }
         }
-        return false;
+        return nullptr;
+    }
+    bool PanelShown(int id) const { return Panel(id) != nullptr && Panel(id)->IsShown(); }
+    // The control set the page panel shows; -1 without a page panel.
+    int PageSet() const {
+        const skin::SkinPanel* page = Panel(CMainFrame::kPagePanel);
+        return page != nullptr ? page->CurrentControlSet() : -1;
+    }
+    // The top panel drags the window, but not where an item sits: the item's
+    // window answers the hit test itself.
+    void ExpectTakesItsOwnHitTests(int id) const {
+        HWND item = GetDlgItem(Window(), id);
+        ASSERT_NE(item, nullptr);
+        RECT r;
+        GetWindowRect(item, &r);
+        const POINT centre = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        EXPECT_EQ(WindowFromPoint(centre), item);
+        EXPECT_EQ(SendMessageA(item, WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y)), HTCLIENT);
     }
     LRESULT HitTest(int x, int y) const {
         const RECT r = Bounds();
@@ -108,13 +125,17 @@ TEST_F(MainFrameTest, TabFromReducedShowsItsPageInTheFullConfiguration) {
     Command(204);
     EXPECT_EQ(frame.CurrentPage(), 3);
     EXPECT_EQ(Bounds().bottom - Bounds().top, kFullHeight);
-    for (const auto& panel : frame.Layout().Panels()) {
-        if (panel->Id() == CMainFrame::kPagePanel) {
-            EXPECT_EQ(panel->CurrentControlSet(), 3);
-        }
-    }
+    EXPECT_EQ(PageSet(), 3);
     Command(202);
     EXPECT_EQ(frame.CurrentPage(), 1);
+}
+
+TEST_F(MainFrameTest, ReloadReturnsToTheFirstPage) {
+    Command(204);
+    ASSERT_EQ(frame.CurrentPage(), 3);
+    ASSERT_TRUE(frame.ReloadLayout());
+    EXPECT_EQ(frame.CurrentPage(), 1);
+    EXPECT_EQ(PageSet(), 1);
 }
 
 TEST_F(MainFrameTest, OnlyTheTopPanelDragsTheWindow) {
@@ -210,16 +231,13 @@ TEST_F(MainFrameTest, ReloadsKeepNoWindowOrBitmap) {
     EXPECT_EQ(Bounds().bottom - Bounds().top, kFullHeight);
 }
 
-TEST_F(MainFrameTest, ItemsTakeTheirOwnClicksAndReachTheFrame) {
-    HWND enlarge = GetDlgItem(Window(), 998);
-    ASSERT_NE(enlarge, nullptr);
-    RECT button;
-    GetWindowRect(enlarge, &button);
-    const POINT centre = {(button.left + button.right) / 2, (button.top + button.bottom) / 2};
-    // The top panel drags the window, but not where an item sits.
-    EXPECT_EQ(WindowFromPoint(centre), enlarge);
-    EXPECT_EQ(SendMessageA(enlarge, WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y)), HTCLIENT);
+TEST_F(MainFrameTest, DraggingOnATopPanelGraphicDoesNotMoveTheWindow) {
+    ExpectTakesItsOwnHitTests(4);
+}
 
+TEST_F(MainFrameTest, ItemsTakeTheirOwnClicksAndReachTheFrame) {
+    ExpectTakesItsOwnHitTests(998);
+    HWND enlarge = GetDlgItem(Window(), 998);
     PostMessageA(enlarge, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
     SendMessageA(enlarge, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
     PumpMessages();

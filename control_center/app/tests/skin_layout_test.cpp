@@ -136,23 +136,95 @@ TEST_F(SkinLayoutTest, FailedElementLinesAreSkippedWhereverTheyStand) {
     EXPECT_NE(GetDlgItem(owner.get(), 22), nullptr);
 }
 
-TEST_F(SkinLayoutTest, ReloadsKeepNoWindowOrBitmap) {
-    const std::string file =
-        testing_support::WriteBitmapFile("tavimo_bg.bmp", 100, 20, RGB(1, 2, 3));
-    const std::string text = ThreePanels("background=" + file);
-    ASSERT_TRUE(layout.LoadText(text));
+// The top corner of an item in its owner's client area.
+POINT Corner(HWND owner, int id) {
+    RECT r;
+    GetWindowRect(GetDlgItem(owner, id), &r);
+    MapWindowPoints(nullptr, owner, reinterpret_cast<POINT*>(&r), 1);
+    return {r.left, r.top};
+}
+
+TEST_F(SkinLayoutTest, PositionsFarOutStayFarOut) {
+    const std::string tab =
+        testing_support::WriteBitmapFile("tavimo_tab.bmp", 40, 20, RGB(1, 2, 3));
+    ASSERT_TRUE(
+        layout.LoadText("[Layout]\r\n1=Top\r\n2=Bottom\r\n[Top]\r\nsize=100,20\r\n"
+                        "[Bottom]\r\nsize=100,20\r\n"
+                        "21=DIGraphic,0,2147483647,#1\r\n"
+                        "201=DITabCtl,2147483647,0,360,22," +
+                        tab + "," + tab + ",Tahoma,11,1,#FFFFFF,#808080,#000000,#00FF00\r\n" +
+                        "202=TabItem,One\r\n203=TabItem,Two\r\n"));
+    // Origin plus offset saturates instead of wrapping round to the far side.
+    EXPECT_GT(Corner(owner.get(), 21).y, 0);
+    EXPECT_GT(Corner(owner.get(), 203).x, 0);
+    DeleteFileA(tab.c_str());
+}
+
+// A layout whose panels and items show two bitmap files, each several times.
+class SharedBitmapsTest : public SkinLayoutTest {
+protected:
+    void SetUp() override {
+        SkinLayoutTest::SetUp();
+        baseline = tavimo::UniqueBitmap::Live();
+    }
+    void TearDown() override {
+        layout.Clear();
+        DeleteFileA(face.c_str());
+        DeleteFileA(knob.c_str());
+    }
+    std::string Text() const {
+        return "[Layout]\r\n1=Top\r\n2=Bottom\r\n"
+               "[Top]\r\nbackground=" +
+               face +
+               "\r\n"
+               "21=DIGraphic,0,0," +
+               knob + "\r\n22=DIGraphic,10,0," + knob + "\r\n3=DIButton,20,0,0,0," + knob + "," +
+               face +
+               "\r\n"
+               "controlset=2\r\n23=DIGraphic,0,0," +
+               knob +
+               "\r\n"
+               "[Bottom]\r\nbackground=" +
+               face + "\r\n";
+    }
+    HBITMAP Shown(int id) const {
+        return reinterpret_cast<HBITMAP>(
+            SendMessageA(GetDlgItem(owner.get(), id), STM_GETIMAGE, IMAGE_BITMAP, 0));
+    }
+
+    std::string face = testing_support::WriteBitmapFile("tavimo_face.bmp", 100, 20, RGB(1, 2, 3));
+    std::string knob = testing_support::WriteBitmapFile("tavimo_knob.bmp", 8, 8, RGB(4, 5, 6));
+    int baseline = 0;
+};
+
+TEST_F(SharedBitmapsTest, EachBitmapIsLoadedOnceForAllThatShowIt) {
+    ASSERT_TRUE(layout.LoadText(Text()));
+    EXPECT_EQ(tavimo::UniqueBitmap::Live(), baseline + 2);
+    EXPECT_NE(Shown(21), nullptr);
+    EXPECT_EQ(Shown(22), Shown(21));
+    EXPECT_EQ(Shown(23), Shown(21));
+    EXPECT_EQ(layout.Panels()[1]->Background(), layout.Panels()[0]->Background());
+}
+
+TEST_F(SharedBitmapsTest, ReloadsKeepNoWindowOrBitmap) {
+    ASSERT_TRUE(layout.LoadText(Text()));
     const int windows = CountChildren(owner.get());
-    const int bitmaps = tavimo::UniqueBitmap::Live();
     for (int i = 0; i < 100; ++i) {
-        ASSERT_TRUE(layout.LoadText(text));
+        ASSERT_TRUE(layout.LoadText(Text()));
         layout.NextConfig();
     }
     EXPECT_EQ(CountChildren(owner.get()), windows);
-    EXPECT_EQ(tavimo::UniqueBitmap::Live(), bitmaps);
+    EXPECT_EQ(tavimo::UniqueBitmap::Live(), baseline + 2);
     layout.Clear();
     EXPECT_EQ(CountChildren(owner.get()), 0);
-    EXPECT_EQ(tavimo::UniqueBitmap::Live(), bitmaps - 1);
-    DeleteFileA(file.c_str());
+    EXPECT_EQ(tavimo::UniqueBitmap::Live(), baseline);
+}
+
+TEST_F(SharedBitmapsTest, AFailedLoadKeepsNoBitmap) {
+    ASSERT_TRUE(layout.LoadText(Text()));
+    EXPECT_FALSE(layout.LoadText(Text() + "[Layout]\r\n3=Missing\r\n"));
+    EXPECT_EQ(CountChildren(owner.get()), 0);
+    EXPECT_EQ(tavimo::UniqueBitmap::Live(), baseline);
 }
 
 }  // namespace

@@ -1,16 +1,12 @@
 #include "panel_stack.h"
 
 #include <algorithm>
-#include <climits>
+
+#include "saturating.h"
 
 namespace skin {
-namespace {
+
 // Panel sizes are bounded, but not their count: sums saturate.
-int SaturatingAdd(int a, int b) {
-    const long long sum = static_cast<long long>(a) + b;
-    return sum > INT_MAX ? INT_MAX : static_cast<int>(sum);
-}
-}  // namespace
 
 const StackedPanel& PanelStack::Add(int id, Size size) {
     panels_.push_back({id, size, nextOriginY_});

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include "saturating.h"
 #include "skin_bitmap.h"
 
 namespace skin {
 namespace {
 
-// Counts from the layout are bounded so that sizes stay within a window's.
+// Counts from the layout are bounded, which keeps painting short; a count
+// times a cell size saturates.
 constexpr int kMaxCells = 1000;
 
 int ReadCount(std::string_view field) {
@@ -16,21 +18,23 @@ int ReadCount(std::string_view field) {
 
 }  // namespace
 
-std::unique_ptr<DisplayItem> CellRow::Create(const LayoutEntry& entry, HWND owner, int x, int y) {
+std::unique_ptr<DisplayItem> CellRow::Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                             BitmapCache& bitmaps) {
     std::unique_ptr<CellRow> item(new CellRow(ReadNumber(entry.key)));
     item->vertical_ = ReadFlag(entry.Value(3));
     item->bar_ = ReadFlag(entry.Value(4));
     item->count_ = ReadCount(entry.Value(5));
-    const BitmapFields bitmaps(entry.Value(7));
-    item->lit_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(7))));
-    item->dark_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(8))));
-    item->mark_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(9))));
+    const BitmapFields fields(entry.Value(7));
+    item->lit_ = bitmaps.Get(fields.Read(entry.Value(7)));
+    item->dark_ = bitmaps.Get(fields.Read(entry.Value(8)));
+    item->mark_ = bitmaps.Get(fields.Read(entry.Value(9)));
     if (const int level = ReadNumber(entry.Value(6)); item->Accepts(level)) {
         item->level_ = level;
     }
     const Size cell = BitmapSize(item->dark_);
-    const Size size = item->vertical_ ? Size{cell.width, cell.height * item->count_}
-                                      : Size{cell.width * item->count_, cell.height};
+    const Size size = item->vertical_
+                          ? Size{cell.width, SaturatingMultiply(cell.height, item->count_)}
+                          : Size{SaturatingMultiply(cell.width, item->count_), cell.height};
     if (!item->CreateItemWindow(owner, x, y, size)) {
         return nullptr;
     }
@@ -55,7 +59,8 @@ void CellRow::Paint(HDC dc) const {
     const Size cell = BitmapSize(dark_);
     // Cell i's top-left corner; bars fill a column from the bottom up.
     const auto at = [&](int i) {
-        return vertical_ ? POINT{0, i * cell.height} : POINT{i * cell.width, 0};
+        return vertical_ ? POINT{0, SaturatingMultiply(i, cell.height)}
+                         : POINT{SaturatingMultiply(i, cell.width), 0};
     };
     for (int i = 0; i < count_; ++i) {
         DrawBitmap(dc, dark_, at(i).x, at(i).y);
@@ -80,20 +85,22 @@ void CellRow::Paint(HDC dc) const {
     }
 }
 
-std::unique_ptr<DisplayItem> CellArray::Create(const LayoutEntry& entry, HWND owner, int x, int y) {
+std::unique_ptr<DisplayItem> CellArray::Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                               BitmapCache& bitmaps) {
     std::unique_ptr<CellArray> item(new CellArray(ReadNumber(entry.key)));
     item->vertical_ = ReadFlag(entry.Value(3));
     item->bar_ = ReadFlag(entry.Value(4));
     item->columns_ = ReadCount(entry.Value(5));
     item->cells_ = ReadCount(entry.Value(6));
     item->levels_.assign(static_cast<std::size_t>(item->columns_), 0);
-    const BitmapFields bitmaps(entry.Value(7));
-    item->lit_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(7))));
-    item->dark_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(8))));
+    const BitmapFields fields(entry.Value(7));
+    item->lit_ = bitmaps.Get(fields.Read(entry.Value(7)));
+    item->dark_ = bitmaps.Get(fields.Read(entry.Value(8)));
     const Size cell = BitmapSize(item->dark_);
-    const Size size = item->vertical_
-                          ? Size{cell.width * item->columns_, cell.height * item->cells_}
-                          : Size{cell.width * item->cells_, cell.height * item->columns_};
+    const Size size = item->vertical_ ? Size{SaturatingMultiply(cell.width, item->columns_),
+                                             SaturatingMultiply(cell.height, item->cells_)}
+                                      : Size{SaturatingMultiply(cell.width, item->cells_),
+                                             SaturatingMultiply(cell.height, item->columns_)};
     if (!item->CreateItemWindow(owner, x, y, size)) {
         return nullptr;
     }
@@ -115,19 +122,22 @@ void CellArray::Paint(HDC dc) const {
     for (int c = 0; c < columns_; ++c) {
         // Cell i of column c, counted from the column's base.
         const auto at = [&](int i) {
-            return vertical_ ? POINT{c * cell.width, (cells_ - 1 - i) * cell.height}
-                             : POINT{i * cell.width, c * cell.height};
+            return vertical_ ? POINT{SaturatingMultiply(c, cell.width),
+                                     SaturatingMultiply(cells_ - 1 - i, cell.height)}
+                             : POINT{SaturatingMultiply(i, cell.width),
+                                     SaturatingMultiply(c, cell.height)};
         };
         for (int i = 0; i < cells_; ++i) {
             DrawBitmap(dc, dark_, at(i).x, at(i).y);
         }
-        // Levels outside 0..cells are clipped to the column.
-        const int level = std::clamp(levels_[static_cast<std::size_t>(c)], 0, cells_);
+        // Levels outside the column are clipped to it: a bar fills at most
+        // the column, a single cell outside it shows nothing.
+        const int level = levels_[static_cast<std::size_t>(c)];
         if (bar_) {
-            for (int i = 0; i < level; ++i) {
+            for (int i = 0; i < std::min(level, cells_); ++i) {
                 DrawBitmap(dc, lit_, at(i).x, at(i).y);
             }
-        } else if (level < cells_) {
+        } else if (level >= 0 && level < cells_) {
             DrawBitmap(dc, lit_, at(level).x, at(level).y);
         }
     }

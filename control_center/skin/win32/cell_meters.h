@@ -13,7 +13,8 @@ class CellRow : public DisplayItem {
 public:
     // Values: type, x, y, vertical, bar, cell count, level, lit bitmap, dark
     // bitmap, centre-mark bitmap.
-    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y);
+    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                               BitmapCache& bitmaps);
 
     int Level() const { return level_; }
     // Accepts 0 <= level < count, or level = count for a bar; repaints on change.
@@ -37,7 +38,8 @@ class CellArray : public DisplayItem {
 public:
     // Values: type, x, y, vertical, bar, columns, cells per column, lit
     // bitmap, dark bitmap.
-    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y);
+    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                               BitmapCache& bitmaps);
 
     // One level per column; levels beyond the cells are clipped at paint.
     void SetLevels(const std::vector<int>& levels);

@@ -7,7 +7,8 @@
 
 namespace skin {
 
-std::unique_ptr<DisplayItem> DIButton::Create(const LayoutEntry& entry, HWND owner, int x, int y) {
+std::unique_ptr<DisplayItem> DIButton::Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                              BitmapCache& bitmaps) {
     std::unique_ptr<DIButton> item(new DIButton(ReadNumber(entry.key)));
     if (entry.values.size() >= 13) {
         item->labelColour_ = ReadColour(entry.Value(10));
@@ -18,9 +19,9 @@ std::unique_ptr<DisplayItem> DIButton::Create(const LayoutEntry& entry, HWND own
     }
     item->toggle_ = ReadFlag(entry.Value(3));
     item->autoRepeat_ = ReadFlag(entry.Value(4));
-    const BitmapFields bitmaps(entry.Value(5));
-    item->normal_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(5))));
-    item->pressed_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(6))));
+    const BitmapFields fields(entry.Value(5));
+    item->normal_ = bitmaps.Get(fields.Read(entry.Value(5)));
+    item->pressed_ = bitmaps.Get(fields.Read(entry.Value(6)));
     const Size normal = BitmapSize(item->normal_);
     const Size pressed = BitmapSize(item->pressed_);
     const Size size{std::max(normal.width, pressed.width), std::max(normal.height, pressed.height)};
@@ -80,11 +81,22 @@ LRESULT CALLBACK DIButton::ButtonProc(HWND window, UINT message, WPARAM wParam, 
     return message == WM_LBUTTONDOWN ? self->RepeatWhileHeld(result) : result;
 }
 
+// A hold lasts while the button keeps the mouse, stays enabled and its
+// window stays active: losing any of them releases the button as far as
+// the repeats go, wherever the mouse button itself comes up.
+bool DIButton::IsHeld(HWND button) {
+    return GetCapture() == button && IsWindowEnabled(button) &&
+           GetActiveWindow() == GetAncestor(button, GA_ROOT);
+}
+
 LRESULT DIButton::RepeatWhileHeld(LRESULT pressResult) {
+    // The item may go away with its window while messages are dispatched:
+    // after each dispatch only the window handle is looked at until the
+    // window is known to exist.
     const HWND button = m_hWnd;
     DWORD lastPost = GetTickCount();
     LRESULT result = pressResult;
-    for (;;) {
+    while (IsHeld(button)) {
         const DWORD sinceLast = GetTickCount() - lastPost;
         if (sinceLast >= kRepeatMs) {
             lastPost = GetTickCount();
@@ -102,11 +114,12 @@ LRESULT DIButton::RepeatWhileHeld(LRESULT pressResult) {
             const bool released = message.message == WM_LBUTTONUP && message.hwnd == button;
             TranslateMessage(&message);
             result = DispatchMessageA(&message);
-            if (released || !IsWindow(button)) {
+            if (released || !IsWindow(button) || !IsHeld(button)) {
                 return result;
             }
         }
     }
+    return result;
 }
 
 }  // namespace skin

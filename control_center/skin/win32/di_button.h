@@ -17,7 +17,8 @@ public:
     // Values: type, x, y, toggle, auto-repeat, normal bitmap, pressed bitmap;
     // from 13 values on also face, height, bold, label colour, second
     // colour, label.
-    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y);
+    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                               BitmapCache& bitmaps);
 
     bool IsChecked() const { return checked_; }
     // Toggle buttons only; repaints.
@@ -33,8 +34,10 @@ private:
     using DisplayItem::DisplayItem;
     static LRESULT CALLBACK ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     // Runs while the button is held: dispatches the thread's messages and
-    // posts a repeat at every 200 ms mark, until the button is released.
+    // posts a repeat at every 200 ms mark, until the button is released or
+    // no longer held.
     LRESULT RepeatWhileHeld(LRESULT pressResult);
+    static bool IsHeld(HWND button);
 
     bool toggle_ = false;
     bool autoRepeat_ = false;

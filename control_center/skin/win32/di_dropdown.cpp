@@ -129,12 +129,12 @@ LRESULT DropDownList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // ---- box ----------------------------------------------------------------
 
-std::unique_ptr<DisplayItem> DIDropDown::Create(const LayoutEntry& entry, HWND owner, int x,
-                                                int y) {
+std::unique_ptr<DisplayItem> DIDropDown::Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                                BitmapCache& bitmaps) {
     std::unique_ptr<DIDropDown> item(new DIDropDown(ReadNumber(entry.key)));
-    const BitmapFields bitmaps(entry.Value(3));
-    item->box_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(3))));
-    item->entryBitmap_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(4))));
+    const BitmapFields fields(entry.Value(3));
+    item->box_ = bitmaps.Get(fields.Read(entry.Value(3)));
+    item->entryBitmap_ = bitmaps.Get(fields.Read(entry.Value(4)));
     item->font_ = ReadFont(entry.Value(5), entry.Value(6), entry.Value(7));
     item->textColour_ = ReadColour(entry.Value(8));
     item->highlightColour_ = ReadColour(entry.Value(9));

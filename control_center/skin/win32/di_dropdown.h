@@ -61,7 +61,8 @@ class DIDropDown : public DisplayItem {
 public:
     // Values: type, x, y, box bitmap, entry bitmap, face, height, bold, text
     // colour, highlight colour.
-    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y);
+    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                               BitmapCache& bitmaps);
     ~DIDropDown() override;
 
     // Adds a DropDownItem line ("id=DropDownItem,text") as an entry.

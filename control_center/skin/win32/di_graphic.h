@@ -9,7 +9,8 @@ namespace skin {
 class DIGraphic : public DisplayItem {
 public:
     // Values: type, x, y, bitmap.
-    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y);
+    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                               BitmapCache& bitmaps);
 
 private:
     using DisplayItem::DisplayItem;

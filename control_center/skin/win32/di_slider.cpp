@@ -6,14 +6,15 @@
 
 namespace skin {
 
-std::unique_ptr<DisplayItem> DISlider::Create(const LayoutEntry& entry, HWND owner, int x, int y) {
+std::unique_ptr<DisplayItem> DISlider::Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                              BitmapCache& bitmaps) {
     std::unique_ptr<DISlider> item(new DISlider(ReadNumber(entry.key)));
     item->range_.vertical = ReadFlag(entry.Value(3));
     item->step_ = ReadNumber(entry.Value(6));
-    const BitmapFields bitmaps(entry.Value(8));
-    item->track_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(8))));
-    item->thumbBitmap_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(9))));
-    item->fill_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(10))));
+    const BitmapFields fields(entry.Value(8));
+    item->track_ = bitmaps.Get(fields.Read(entry.Value(8)));
+    item->thumbBitmap_ = bitmaps.Get(fields.Read(entry.Value(9)));
+    item->fill_ = bitmaps.Get(fields.Read(entry.Value(10)));
     const Size track = BitmapSize(item->track_);
     if (item->track_ != nullptr && item->thumbBitmap_ != nullptr) {
         const Size thumb = BitmapSize(item->thumbBitmap_);
@@ -97,14 +98,28 @@ void DISlider::OnMouseMove(POINT point) {
     InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
-void DISlider::OnButtonUp() {
-    ReleaseCapture();
+// Ends a drag as the button-up does: on the release itself, when the
+// slider loses the mouse to another window and when it is made inactive.
+void DISlider::EndDrag() {
+    if (!dragging_) {
+        return;
+    }
     dragging_ = false;
+    if (GetCapture() == m_hWnd) {
+        ReleaseCapture();
+    }
     if (range_.CanMap()) {
         position_ = range_.PositionAt(ThumbOffset());
     }
     Notify(kCodePosition);
     InvalidateRect(m_hWnd, nullptr, FALSE);
+}
+
+void DISlider::SetActive(bool active) {
+    if (!active) {
+        EndDrag();
+    }
+    active_ = active;
 }
 
 void DISlider::Paint(HDC dc) const {
@@ -140,8 +155,13 @@ LRESULT DISlider::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_LBUTTONUP:
-            if (active_ && dragging_) {
-                OnButtonUp();
+            if (active_) {
+                EndDrag();
+            }
+            return 0;
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != m_hWnd) {
+                EndDrag();
             }
             return 0;
         default:

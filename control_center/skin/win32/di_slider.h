@@ -14,7 +14,8 @@ public:
 
     // Values: type, x, y, vertical, minimum, maximum, step, position, track
     // bitmap, thumb bitmap, optional fill bitmap.
-    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y);
+    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                               BitmapCache& bitmaps);
 
     int Position() const { return position_; }
     // Ignored while dragging, outside the range or when unchanged; returns
@@ -22,8 +23,9 @@ public:
     int SetPosition(int value);
     // Rejected when maximum < minimum; clamps the position.
     void SetRange(int minimum, int maximum);
-    // An inactive slider ignores the mouse.
-    void SetActive(bool active) { active_ = active; }
+    // An inactive slider ignores the mouse; a drag in progress ends as if
+    // released.
+    void SetActive(bool active);
     RECT ThumbRect() const { return thumb_; }
 
     void Paint(HDC dc) const override;
@@ -35,7 +37,7 @@ private:
     using DisplayItem::DisplayItem;
     void OnButtonDown(POINT point);
     void OnMouseMove(POINT point);
-    void OnButtonUp();
+    void EndDrag();
     void MoveThumbTo(int offset);
     int ThumbOffset() const { return range_.vertical ? thumb_.top : thumb_.left; }
     void Notify(WORD code);

@@ -1,11 +1,13 @@
 #include "di_tabs.h"
 
 #include "item_text.h"
+#include "saturating.h"
 #include "skin_bitmap.h"
 
 namespace skin {
 
-std::unique_ptr<DisplayItem> TabItem::Create(const LayoutEntry& entry, HWND owner, int, int) {
+std::unique_ptr<DisplayItem> TabItem::Create(const LayoutEntry& entry, HWND owner, int, int,
+                                             BitmapCache&) {
     std::unique_ptr<TabItem> item(new TabItem(ReadNumber(entry.key)));
     item->written_ = entry.Value(1);
     if (!item->CreateItemWindow(owner, 0, 0, {})) {
@@ -23,6 +25,14 @@ bool TabItem::Inside(POINT point) const {
 void TabItem::SetColour(COLORREF colour) {
     colour_ = colour;
     InvalidateRect(m_hWnd, nullptr, FALSE);
+}
+
+// A tab that changes between selected and not is no longer hovered: it
+// takes no mouse moves while selected, so the next hover starts afresh.
+void TabItem::SetSelected(bool selected) {
+    selected_ = selected;
+    hover_ = false;
+    SetColour(selected ? selectedColour_ : normalColour_);
 }
 
 void TabItem::OnMouseMove(POINT point) {
@@ -87,12 +97,13 @@ void TabItem::Paint(HDC dc) const {
     DrawCentredText(dc, client, ResolveText(written_), colour_, font_);
 }
 
-std::unique_ptr<DisplayItem> DITabCtl::Create(const LayoutEntry& entry, HWND owner, int x, int y) {
+std::unique_ptr<DisplayItem> DITabCtl::Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                              BitmapCache& bitmaps) {
     std::unique_ptr<DITabCtl> item(new DITabCtl(ReadNumber(entry.key)));
     item->corner_ = {x, y};
-    const BitmapFields bitmaps(entry.Value(5));
-    item->selectedBitmap_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(5))));
-    item->normalBitmap_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(6))));
+    const BitmapFields fields(entry.Value(5));
+    item->selectedBitmap_ = bitmaps.Get(fields.Read(entry.Value(5)));
+    item->normalBitmap_ = bitmaps.Get(fields.Read(entry.Value(6)));
     item->font_ = ReadFont(entry.Value(7), entry.Value(8), entry.Value(9));
     item->selectedColour_ = ReadColour(entry.Value(10));
     item->normalColour_ = ReadColour(entry.Value(11));
@@ -119,13 +130,9 @@ void DITabCtl::SelectTab(int index) {
         return;
     }
     if (current_ >= 0) {
-        TabItem& old = *tabs_[static_cast<std::size_t>(current_)];
-        old.selected_ = false;
-        old.SetColour(old.normalColour_);
+        tabs_[static_cast<std::size_t>(current_)]->SetSelected(false);
     }
-    TabItem& now = *tabs_[static_cast<std::size_t>(index)];
-    now.selected_ = true;
-    now.SetColour(now.selectedColour_);
+    tabs_[static_cast<std::size_t>(index)]->SetSelected(true);
     current_ = index;
 }
 
@@ -140,8 +147,9 @@ void DITabCtl::LayOutTabs() {
         tab.normalBitmap_ = normalBitmap_;
         const Size size =
             BitmapSize(static_cast<int>(i) == current_ ? selectedBitmap_ : normalBitmap_);
-        MoveWindow(tab.Window(), corner_.x + x, corner_.y, size.width, size.height, TRUE);
-        x += size.width;
+        MoveWindow(tab.Window(), SaturatingAdd(corner_.x, x), corner_.y, size.width, size.height,
+                   TRUE);
+        x = SaturatingAdd(x, size.width);
     }
 }
 

@@ -15,7 +15,8 @@ class DITabCtl;
 class TabItem : public DisplayItem {
 public:
     // Values: type, text.
-    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y);
+    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                               BitmapCache& bitmaps);
 
     bool IsSelected() const { return selected_; }
     COLORREF CurrentColour() const { return colour_; }
@@ -31,6 +32,7 @@ private:
     void OnButtonUp(POINT point);
     bool Inside(POINT point) const;
     void SetColour(COLORREF colour);
+    void SetSelected(bool selected);
 
     std::string written_;
     FontSpec font_;
@@ -48,7 +50,8 @@ class DITabCtl : public DisplayItem {
 public:
     // Values: type, x, y, width, height, selected bitmap, normal bitmap, face,
     // height, bold, selected colour, normal colour, further colour, hover colour.
-    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y);
+    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                               BitmapCache& bitmaps);
 
     void AttachTab(TabItem& tab);
     void SelectTab(int index);

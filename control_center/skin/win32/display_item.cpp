@@ -44,14 +44,6 @@ bool DisplayItem::CreateControl(const char* className, DWORD style, const char* 
     return true;
 }
 
-HBITMAP DisplayItem::Keep(tavimo::UniqueBitmap bitmap) {
-    const HBITMAP handle = bitmap.get();
-    if (handle != nullptr) {
-        bitmaps_.push_back(std::move(bitmap));
-    }
-    return handle;
-}
-
 void DisplayItem::PostToParent(UINT message, WPARAM wParam, LPARAM lParam) const {
     if (HWND parent = GetParent(m_hWnd)) {
         PostMessageA(parent, message, wParam, lParam);

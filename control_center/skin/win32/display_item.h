@@ -1,6 +1,6 @@
 // What every display item shares: its element id (also its window's control
-// id), its window (a hidden child of the main frame until its control set is
-// shown), and the bitmaps it loaded, which it owns.
+// id) and its window (a hidden child of the main frame until its control set
+// is shown). The bitmaps an item shows are lent by its layout's cache.
 //
 // Custom-drawn items have a window of the skin's own class and paint from
 // one routine that WM_PAINT and WM_PRINTCLIENT share. Buttons and graphics
@@ -11,11 +11,10 @@
 #include <windows.h>
 
 #include <memory>
-#include <vector>
 
 #include "layout_doc.h"
 #include "panel_stack.h"
-#include "unique_handle.h"
+#include "skin_bitmap.h"
 #include "window.h"
 
 namespace skin {
@@ -52,9 +51,6 @@ protected:
     bool CreateControl(const char* className, DWORD style, const char* text, HWND owner, int x,
                        int y, Size size);
 
-    // Keeps a bitmap for the item's lifetime; returns its handle (null for none).
-    HBITMAP Keep(tavimo::UniqueBitmap bitmap);
-
     // Posts to the parent window, when there is one.
     void PostToParent(UINT message, WPARAM wParam, LPARAM lParam) const;
 
@@ -62,14 +58,13 @@ protected:
 
 private:
     int elementId_;
-    // Released after the window is gone (the destructor destroys the window
-    // before the members are destroyed).
-    std::vector<tavimo::UniqueBitmap> bitmaps_;
 };
 
 // Builds the item an element line names (the type by exact name) at (x, y)
-// of owner's client area; null when the line fails (unknown type, too few
-// values, no window).
-std::unique_ptr<DisplayItem> CreateDisplayItem(const LayoutEntry& entry, HWND owner, int x, int y);
+// of owner's client area, with its bitmaps from the cache, which must
+// outlive the item; null when the line fails (unknown type, too few values,
+// no window).
+std::unique_ptr<DisplayItem> CreateDisplayItem(const LayoutEntry& entry, HWND owner, int x, int y,
+                                               BitmapCache& bitmaps);
 
 }  // namespace skin

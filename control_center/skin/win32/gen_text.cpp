@@ -4,7 +4,8 @@
 
 namespace skin {
 
-std::unique_ptr<DisplayItem> GenText::Create(const LayoutEntry& entry, HWND owner, int x, int y) {
+std::unique_ptr<DisplayItem> GenText::Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                             BitmapCache&) {
     std::unique_ptr<GenText> item(new GenText(ReadNumber(entry.key)));
     item->transparent_ = ReadFlag(entry.Value(3));
     item->font_ = ReadFont(entry.Value(4), entry.Value(5), entry.Value(6));
@@ -46,7 +47,33 @@ void GenText::SetText(std::string_view written) {
     InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
+namespace {
+
+// Has the parent paint its face into dc beneath window: what a transparent
+// label shows around and behind its text. Without it a new text would land
+// on the pixels of the old one, which nothing erases.
+void PaintParentBeneath(HWND window, HDC dc) {
+    const HWND parent = GetParent(window);
+    if (parent == nullptr) {
+        return;
+    }
+    RECT client;
+    GetClientRect(window, &client);
+    POINT corner = {0, 0};
+    MapWindowPoints(window, parent, &corner, 1);
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
+    OffsetViewportOrgEx(dc, -corner.x, -corner.y, nullptr);
+    SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    RestoreDC(dc, saved);
+}
+
+}  // namespace
+
 void GenText::Paint(HDC dc) const {
+    if (transparent_) {
+        PaintParentBeneath(m_hWnd, dc);
+    }
     const std::string text = ResolveText(written_);
     if (text.empty()) {
         return;

@@ -1,5 +1,6 @@
 // GenText: a label that sizes itself to its text (captions, and values the
-// program fills in).
+// program fills in). An opaque label fills its window with its background
+// colour; a transparent one shows its parent's face beneath the text.
 #pragma once
 
 #include <string>
@@ -13,7 +14,8 @@ class GenText : public DisplayItem {
 public:
     // Values: type, x, y, transparent, face, height, bold, text colour,
     // background colour, text.
-    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y);
+    static std::unique_ptr<DisplayItem> Create(const LayoutEntry& entry, HWND owner, int x, int y,
+                                               BitmapCache& bitmaps);
 
     // Replaces the text and fits the window to it.
     void SetText(std::string_view written);

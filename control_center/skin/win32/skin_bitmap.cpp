@@ -2,7 +2,9 @@
 
 namespace skin {
 
-tavimo::UniqueBitmap LoadSkinBitmap(const BitmapRef& ref) {
+namespace {
+
+tavimo::UniqueBitmap Load(const BitmapRef& ref) {
     HANDLE image = nullptr;
     if (ref.kind == BitmapRef::Kind::Resource && ref.resourceId > 0 && ref.resourceId <= 0xFFFF) {
         image = LoadImageA(GetModuleHandleA(nullptr),
@@ -13,6 +15,21 @@ tavimo::UniqueBitmap LoadSkinBitmap(const BitmapRef& ref) {
                            LR_LOADFROMFILE | LR_CREATEDIBSECTION);
     }
     return tavimo::UniqueBitmap(static_cast<HBITMAP>(image));
+}
+
+}  // namespace
+
+HBITMAP BitmapCache::Get(const BitmapRef& ref) {
+    if (ref.kind == BitmapRef::Kind::None) {
+        return nullptr;
+    }
+    for (const Loaded& loaded : loaded_) {
+        if (loaded.ref == ref) {
+            return loaded.bitmap.get();
+        }
+    }
+    loaded_.push_back({ref, Load(ref)});
+    return loaded_.back().bitmap.get();
 }
 
 Size BitmapSize(HBITMAP bitmap) {

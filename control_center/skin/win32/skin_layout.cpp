@@ -1,6 +1,7 @@
 #include "skin_layout.h"
 
 #include "layout_rules.h"
+#include "saturating.h"
 #include "skin_bitmap.h"
 
 namespace skin {
@@ -33,7 +34,8 @@ bool SkinLayout::LoadText(std::string_view text) {
     for (const PanelDecl& decl : *panels) {
         const LayoutSection* section = doc.Section(decl.section);
         auto panel = std::make_unique<SkinPanel>();
-        if (section == nullptr || !panel->Build(*section, decl.id, owner_, stack_.NextOriginY())) {
+        if (section == nullptr ||
+            !panel->Build(*section, decl.id, owner_, stack_.NextOriginY(), bitmaps_)) {
             Clear();
             return false;
         }
@@ -52,6 +54,7 @@ bool SkinLayout::LoadText(std::string_view text) {
 
 void SkinLayout::Clear() {
     panels_.clear();
+    bitmaps_.Clear();  // after the items that borrowed them
     stack_ = PanelStack();
 }
 
@@ -92,7 +95,7 @@ void SkinLayout::Paint(HDC dc) const {
     for (const auto& panel : panels_) {
         if (panel->IsShown()) {
             DrawBitmap(dc, panel->Background(), 0, y);
-            y += panel->GetSize().height;
+            y = SaturatingAdd(y, panel->GetSize().height);
         }
     }
 }

@@ -10,7 +10,7 @@
 #include "display_item.h"
 #include "layout_doc.h"
 #include "panel_stack.h"
-#include "unique_handle.h"
+#include "skin_bitmap.h"
 
 namespace skin {
 
@@ -32,12 +32,13 @@ struct ControlSet {
 class SkinPanel {
 public:
     // Builds the panel from its section at load-time origin y; false when it
-    // has no usable size. Items are created hidden, as children of owner.
-    bool Build(const LayoutSection& section, int id, HWND owner, int originY);
+    // has no usable size. Items are created hidden, as children of owner;
+    // the background and the items' bitmaps come from the layout's cache.
+    bool Build(const LayoutSection& section, int id, HWND owner, int originY, BitmapCache& bitmaps);
 
     int Id() const { return id_; }
     Size GetSize() const { return size_; }
-    HBITMAP Background() const { return background_.get(); }
+    HBITMAP Background() const { return background_; }
     bool IsShown() const { return shown_; }
     int CurrentControlSet() const { return currentSet_; }
     // Shows or hides the current set's items when the flag changes.
@@ -57,13 +58,14 @@ public:
 private:
     ControlSet* FindSet(int number);
     void AddSet(ControlSet set);
-    void AddElement(ControlSet& set, const LayoutEntry& entry, HWND owner, int originY);
+    void AddElement(ControlSet& set, const LayoutEntry& entry, HWND owner, int originY,
+                    BitmapCache& bitmaps);
 
     int id_ = 0;
     Size size_;
     bool shown_ = false;
     int currentSet_ = -1;
-    tavimo::UniqueBitmap background_;
+    HBITMAP background_ = nullptr;  // none when the panel was sized by "size"
     std::vector<ControlSet> sets_;
 };
 
@@ -94,6 +96,8 @@ private:
     void Apply();
 
     HWND owner_;
+    // Declared before the panels, so that it outlives their items.
+    BitmapCache bitmaps_;
     std::vector<std::unique_ptr<SkinPanel>> panels_;
     PanelStack stack_;
 };

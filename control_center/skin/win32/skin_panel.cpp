@@ -1,6 +1,7 @@
 #include "di_dropdown.h"
 #include "di_tabs.h"
 #include "layout_rules.h"
+#include "saturating.h"
 #include "skin_bitmap.h"
 #include "skin_layout.h"
 
@@ -20,12 +21,12 @@ Size PanelSize(const LayoutSection& section, HBITMAP background) {
     return {};
 }
 
-tavimo::UniqueBitmap LoadBackground(const LayoutSection& section) {
+HBITMAP LoadBackground(const LayoutSection& section, BitmapCache& bitmaps) {
     const LayoutEntry* entry = section.Entry(kBackgroundKey);
     if (entry == nullptr || entry->values.empty()) {
-        return {};
+        return nullptr;
     }
-    return LoadSkinBitmap(BitmapFields(entry->Value(0)).Read(entry->Value(0)));
+    return bitmaps.Get(BitmapFields(entry->Value(0)).Read(entry->Value(0)));
 }
 
 }  // namespace
@@ -36,10 +37,11 @@ void ControlSet::Show(bool show) const {
     }
 }
 
-bool SkinPanel::Build(const LayoutSection& section, int id, HWND owner, int originY) {
+bool SkinPanel::Build(const LayoutSection& section, int id, HWND owner, int originY,
+                      BitmapCache& bitmaps) {
     id_ = id;
-    background_ = LoadBackground(section);
-    size_ = PanelSize(section, background_.get());
+    background_ = LoadBackground(section, bitmaps);
+    size_ = PanelSize(section, background_);
     if (!IsUsablePanelSize(size_)) {
         return false;
     }
@@ -63,7 +65,7 @@ bool SkinPanel::Build(const LayoutSection& section, int id, HWND owner, int orig
         if (elementId == 0 || entry.values.empty()) {
             continue;
         }
-        AddElement(current, entry, owner, originY);
+        AddElement(current, entry, owner, originY, bitmaps);
     }
     if (!current.items.empty()) {
         AddSet(std::move(current));
@@ -73,7 +75,8 @@ bool SkinPanel::Build(const LayoutSection& section, int id, HWND owner, int orig
 
 // Builds one element line into the set; a line that fails builds nothing
 // and the walk goes on.
-void SkinPanel::AddElement(ControlSet& set, const LayoutEntry& entry, HWND owner, int originY) {
+void SkinPanel::AddElement(ControlSet& set, const LayoutEntry& entry, HWND owner, int originY,
+                           BitmapCache& bitmaps) {
     const ElementTypeInfo* type = FindElementType(entry.Value(0));
     if (type != nullptr && type->type == ElementType::DropDownItem) {
         if (set.dropDown != nullptr && entry.values.size() >= type->minValues) {
@@ -82,7 +85,7 @@ void SkinPanel::AddElement(ControlSet& set, const LayoutEntry& entry, HWND owner
         return;
     }
     auto item = CreateDisplayItem(entry, owner, ReadNumber(entry.Value(1)),
-                                  originY + ReadNumber(entry.Value(2)));
+                                  SaturatingAdd(originY, ReadNumber(entry.Value(2))), bitmaps);
     if (!item) {
         return;
     }

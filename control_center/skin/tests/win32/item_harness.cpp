@@ -3,10 +3,16 @@
 #include "layout_doc.h"
 #include "layout_fields.h"
 #include "test_window.h"
+#include "unique_handle.h"
 
 namespace skin_testing {
 namespace {
 constexpr char kParentClass[] = "TavimoItemHarness";
+}
+
+void PrintTo(const Posted& posted, std::ostream* out) {
+    *out << "{0x" << std::hex << posted.message << ", 0x" << posted.wParam << ", " << std::dec
+         << posted.lParam << "}";
 }
 
 ItemHarness::ItemHarness() {
@@ -29,7 +35,7 @@ std::unique_ptr<skin::DisplayItem> ItemHarness::Build(const std::string& line) {
     const skin::LayoutDoc doc = skin::ReadLayoutText("[P]\r\n" + line + "\r\n");
     const skin::LayoutEntry& entry = doc.sections.at(0).entries.at(0);
     auto item = skin::CreateDisplayItem(entry, parent_, skin::ReadNumber(entry.Value(1)),
-                                        skin::ReadNumber(entry.Value(2)));
+                                        skin::ReadNumber(entry.Value(2)), bitmaps_);
     if (item) {
         item->Show(true);
     }
@@ -47,10 +53,27 @@ void ItemHarness::Click(HWND window, POINT press, POINT release) {
     testing_support::PumpMessages();
 }
 
+void ItemHarness::PaintFace(HWND window, HDC dc) {
+    RECT client;
+    GetClientRect(window, &client);
+    const tavimo::Unique<HBRUSH, &DeleteObject> face(CreateSolidBrush(kFace));
+    FillRect(dc, &client, face.get());
+}
+
 LRESULT CALLBACK ItemHarness::ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<ItemHarness*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (self == nullptr) {
         return DefWindowProcA(window, message, wParam, lParam);
+    }
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        PaintFace(window, BeginPaint(window, &paint));
+        EndPaint(window, &paint);
+        return 0;
+    }
+    if (message == WM_PRINTCLIENT) {
+        PaintFace(window, reinterpret_cast<HDC>(wParam));
+        return 0;
     }
     if (message == WM_DRAWITEM) {
         const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);

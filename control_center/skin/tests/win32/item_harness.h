@@ -1,11 +1,12 @@
-// A parent window for display items under test: it reflects control
-// notifications to the items as the frame does, and records every message
-// the items post to it.
+// A parent window for display items under test: it paints a plain face,
+// reflects control notifications to the items as the frame does, and
+// records every message the items post to it.
 #pragma once
 
 #include <windows.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,14 @@ struct Posted {
     LPARAM lParam;
     bool operator==(const Posted&) const = default;
 };
+// How a test failure shows a message.
+void PrintTo(const Posted& posted, std::ostream* out);
 
 class ItemHarness {
 public:
+    // The colour the parent paints its whole client area with.
+    static constexpr COLORREF kFace = RGB(0, 0, 128);
+
     ItemHarness();
     ~ItemHarness();
     ItemHarness(const ItemHarness&) = delete;
@@ -52,8 +58,10 @@ public:
 private:
     std::unique_ptr<skin::DisplayItem> Build(const std::string& line);
     static LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static void PaintFace(HWND window, HDC dc);
 
     HWND parent_;
+    skin::BitmapCache bitmaps_;  // outlives the items
     std::vector<std::unique_ptr<skin::DisplayItem>> items_;
     std::vector<Posted> received_;
 };

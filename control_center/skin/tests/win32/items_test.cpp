@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "cell_meters.h"
 #include "di_button.h"
 #include "di_slider.h"
 #include "gen_text.h"
 #include "item_harness.h"
+#include "item_text.h"
 #include "test_window.h"
 
 namespace {
@@ -120,6 +122,45 @@ TEST_F(SliderTest, InactiveSliderIgnoresTheMouse) {
     EXPECT_EQ(slider->Position(), 8);
 }
 
+// After a drag was ended by something other than its button-up, the slider
+// is an idle slider again.
+void ExpectIdleAfterDrag(ItemHarness& harness, skin::DISlider& slider) {
+    const HWND w = slider.Window();
+    harness.Clear();
+    SendMessageA(w, WM_MOUSEMOVE, 0, MAKELPARAM(80, 10));  // no button: no drag
+    EXPECT_TRUE(harness.Received().empty());
+    EXPECT_EQ(slider.ThumbRect().left, 37);
+    EXPECT_EQ(slider.SetPosition(12), 12);
+    SendMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(slider.ThumbRect().left + 2, 10));
+    EXPECT_EQ(GetCapture(), w);  // a new press drags again
+    SendMessageA(w, WM_LBUTTONUP, 0, MAKELPARAM(slider.ThumbRect().left + 2, 10));
+    EXPECT_EQ(harness.Received(), (Messages{Slid(4, 12, 5)}));
+}
+
+TEST_F(SliderTest, LosingTheMouseEndsTheDragAsARelease) {
+    skin::DISlider* slider = Horizontal();
+    const HWND w = slider->Window();
+    Mouse(w, WM_LBUTTONDOWN, 55);
+    Mouse(w, WM_MOUSEMOVE, 42);
+    SetCapture(harness.Parent());  // another window takes the mouse
+    EXPECT_EQ(harness.Received(), (Messages{Slid(5, 5, 5), Slid(4, 5, 5)}));
+    ReleaseCapture();
+    ExpectIdleAfterDrag(harness, *slider);
+}
+
+TEST_F(SliderTest, MadeInactiveMidDragEndsTheDragAsARelease) {
+    skin::DISlider* slider = Horizontal();
+    const HWND w = slider->Window();
+    Mouse(w, WM_LBUTTONDOWN, 55);
+    Mouse(w, WM_MOUSEMOVE, 42);
+    slider->SetActive(false);
+    EXPECT_EQ(GetCapture(), nullptr);
+    Mouse(w, WM_LBUTTONUP, 42);  // ignored while inactive
+    EXPECT_EQ(harness.Received(), (Messages{Slid(5, 5, 5), Slid(4, 5, 5)}));
+    slider->SetActive(true);
+    ExpectIdleAfterDrag(harness, *slider);
+}
+
 TEST_F(SliderTest, VerticalSliderHasItsMaximumAtTheTop) {
     auto* slider = harness.Add<skin::DISlider>("402=DISlider,0,0,1,0,100,10,50," + F().vtrack +
                                                "," + F().vthumb);
@@ -195,6 +236,34 @@ TEST_F(ButtonTest, MissingPressedBitmapDrawsTheNormalOne) {
     EXPECT_EQ(button->BitmapFor(ODS_SELECTED), button->BitmapFor(0));
 }
 
+// The white pixels a button's drawing leaves on a canvas.
+int WhitePixelsDrawn(skin::DIButton& button) {
+    Canvas canvas(30, 20);
+    DRAWITEMSTRUCT draw = {};
+    draw.CtlType = ODT_BUTTON;
+    draw.hwndItem = button.Window();
+    draw.hDC = canvas.dc();
+    draw.rcItem = {0, 0, 30, 20};
+    button.OnDrawItem(draw);
+    int white = 0;
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 30; ++x) {
+            white += canvas.Pixel(x, y) == RGB(255, 255, 255);
+        }
+    }
+    return white;
+}
+
+TEST_F(ButtonTest, LabelShowsTheStringItNames) {
+    const std::string bitmaps = "0,0," + F().up + "," + F().down + ",Tahoma,11,1,#FFFFFF,#000000,";
+    auto* named = harness.Add<skin::DIButton>("309=DIButton,0,0," + bitmaps + "#1106");
+    auto* missing = harness.Add<skin::DIButton>("310=DIButton,0,0," + bitmaps + "#4");
+    ASSERT_NE(named, nullptr);
+    ASSERT_NE(missing, nullptr);
+    EXPECT_GT(WhitePixelsDrawn(*named), 0);
+    EXPECT_EQ(WhitePixelsDrawn(*missing), 0);  // no string 4: no label
+}
+
 TEST_F(ButtonTest, BriefAutoRepeatClickPostsOneCommand) {
     skin::DIButton* button = Button(0, 1, 3);
     ItemHarness::Click(button->Window(), {5, 5}, {5, 5});
@@ -220,6 +289,60 @@ TEST_F(ButtonTest, HeldAutoRepeatButtonRepeatsThenClicks) {
         EXPECT_EQ(p, Command(6));
     }
 }
+
+// A hold that something interrupts at its first repeat: the loop must end
+// there, with no further repeat and no click. If the loop kept running, the
+// timer's release on the button would end it, with several repeats.
+struct Interruption {
+    const char* name;
+    void (*interrupt)(WPARAM);
+};
+void PrintTo(const Interruption& interruption, std::ostream* out) {
+    *out << interruption.name;
+}
+
+HWND g_other = nullptr;  // a window that takes the activation away
+
+class HeldButtonInterrupted : public ButtonTest,
+                              public ::testing::WithParamInterface<Interruption> {};
+
+TEST_P(HeldButtonInterrupted, EndsTheRepeats) {
+    skin::DIButton* button = Button(0, 1, 6);
+    g_held = button->Window();
+    harness.onCommand = GetParam().interrupt;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 1500, ReleaseHeldButton);
+    SendMessageA(g_held, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    KillTimer(nullptr, timer);
+    harness.onCommand = nullptr;
+    EXPECT_NE(GetCapture(), g_held);  // the button does not stay pressed
+    // The button released later, over itself or elsewhere, makes no click.
+    PostMessageA(harness.Parent(), WM_LBUTTONUP, 0, MAKELPARAM(300, 300));
+    PostMessageA(g_held, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(harness.Received(), (Messages{Command(6)}));
+    if (g_other != nullptr) {
+        DestroyWindow(std::exchange(g_other, nullptr));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ButtonTest, HeldButtonInterrupted,
+    ::testing::Values(
+        Interruption{"CaptureTakenByAnotherWindow", [](WPARAM) { SetCapture(GetParent(g_held)); }},
+        Interruption{"CaptureReleased", [](WPARAM) { ReleaseCapture(); }},
+        Interruption{"ReleasedOverAnotherWindow",
+                     [](WPARAM) {
+                         ReleaseCapture();
+                         PostMessageA(GetParent(g_held), WM_LBUTTONUP, 0, MAKELPARAM(300, 300));
+                     }},
+        Interruption{"WindowDeactivated",
+                     [](WPARAM) {
+                         g_other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0,
+                                                   0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+                         SetForegroundWindow(g_other);
+                     }},
+        Interruption{"ButtonDisabled", [](WPARAM) { EnableWindow(g_held, FALSE); }},
+        Interruption{"ButtonDestroyed", [](WPARAM) { DestroyWindow(g_held); }}),
+    [](const ::testing::TestParamInfo<Interruption>& test) { return test.param.name; });
 
 // ---- meters -------------------------------------------------------------
 
@@ -293,6 +416,23 @@ TEST(CellArrayTest, LevelsOutsideTheColumnsAreClipped) {
     EXPECT_EQ(canvas.Pixel(16 + 4, 4 * 6 + 3), kDark);
 }
 
+TEST(CellArrayTest, SingleCellsOutsideTheColumnShowNothing) {
+    ItemHarness harness;
+    auto* array =
+        harness.Add<skin::CellArray>("102=CellArray,0,0,0,0,3,5," + F().lit + "," + F().dark);
+    ASSERT_NE(array, nullptr);
+    array->SetLevels({-1, 5, 4});
+    Canvas canvas(5 * 8, 3 * 6);
+    array->Paint(canvas.dc());
+    for (int column = 0; column < 3; ++column) {
+        for (int cell = 0; cell < 5; ++cell) {
+            const bool lit = column == 2 && cell == 4;
+            EXPECT_EQ(canvas.Pixel(cell * 8 + 4, column * 6 + 3), lit ? kLit : kDark)
+                << column << "," << cell;
+        }
+    }
+}
+
 // ---- texts --------------------------------------------------------------
 
 TEST(GenTextTest, SizesToItsTextAndRefitsKeepingItsCorner) {
@@ -319,7 +459,7 @@ TEST(GenTextTest, SizesToItsTextAndRefitsKeepingItsCorner) {
     EXPECT_GT(r.right, balanceWidth);
 }
 
-TEST(GenTextTest, OpaqueLabelsFillTheirBackground) {
+TEST(GenTextTest, OpaqueLabelsFillTheirBackgroundTransparentOnesShowTheirParent) {
     ItemHarness harness;
     auto* opaque = harness.Add<skin::GenText>("104=GenText,0,0,0,Tahoma,11,0,#FFFFFF,#102030,iiii");
     auto* clear = harness.Add<skin::GenText>("106=GenText,0,20,1,Tahoma,11,0,#FFFFFF,,iiii");
@@ -331,7 +471,80 @@ TEST(GenTextTest, OpaqueLabelsFillTheirBackground) {
     EXPECT_EQ(canvas.Pixel(1, 1), RGB(0x10, 0x20, 0x30));
     FillRect(canvas.dc(), &all, black);
     clear->Paint(canvas.dc());
-    EXPECT_EQ(canvas.Pixel(1, 1), RGB(0, 0, 0));
+    EXPECT_EQ(canvas.Pixel(1, 1), ItemHarness::kFace);
+    RECT client;
+    GetClientRect(clear->Window(), &client);
+    EXPECT_EQ(canvas.Pixel(client.right, 1), RGB(0, 0, 0));  // nothing past its window
+}
+
+TEST(GenTextTest, LabelWithoutAFontKeepsAnEmptyWindowAndTakesNoClicks) {
+    ItemHarness harness;
+    auto* label = harness.Add<skin::GenText>("9=GenText,0,0,1,,0,0,#FFFFFF,,#1016");
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->Text(), "#1016");
+    // String 1016 of the test program's own table.
+    EXPECT_EQ(skin::ResolveText(label->Text()), "Balance");
+    RECT client;
+    GetClientRect(label->Window(), &client);
+    EXPECT_TRUE(IsRectEmpty(&client));  // no font: nothing to measure the text with
+    // Painted on its own, it draws its text in the DC's font.
+    Canvas canvas(100, 30);
+    SendMessageA(label->Window(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), 0);
+    int text = 0;
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 100; ++x) {
+            text += canvas.Pixel(x, y) == RGB(255, 255, 255);
+        }
+    }
+    EXPECT_GT(text, 0);
+    ItemHarness::Click(label->Window(), {1, 1}, {1, 1});
+    EXPECT_TRUE(harness.Received().empty());
+}
+
+// What the parent's window shows in rect, against the parent's face with
+// the label painted on it afresh.
+void ExpectShownAsPaintedAfresh(ItemHarness& harness, const skin::GenText& label, RECT rect) {
+    harness.Received();  // lets the windows paint
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    Canvas shown(width, height);
+    shown.CopyFrom(harness.Parent(), rect.left, rect.top);
+    Canvas afresh(width, height);
+    SetViewportOrgEx(afresh.dc(), -rect.left, -rect.top, nullptr);
+    SendMessageA(harness.Parent(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(afresh.dc()), 0);
+    RECT client;
+    GetWindowRect(label.Window(), &client);
+    MapWindowPoints(nullptr, harness.Parent(), reinterpret_cast<POINT*>(&client), 1);
+    SetViewportOrgEx(afresh.dc(), client.left - rect.left, client.top - rect.top, nullptr);
+    SendMessageA(label.Window(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(afresh.dc()), 0);
+    int differing = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            differing += shown.Pixel(x, y) != afresh.Pixel(x, y);
+        }
+    }
+    EXPECT_EQ(differing, 0) << "of " << width * height << " pixels";
+}
+
+TEST(GenTextTest, TransparentLabelRepaintsThePanelBeneathANewText) {
+    ItemHarness harness;
+    auto* label = harness.Add<skin::GenText>("112=GenText,30,40,1,Tahoma,11,1,#FFFFFF,,");
+    ASSERT_NE(label, nullptr);
+    label->SetText("WWWWWWWWWWWW");
+    harness.Received();
+    RECT longText;
+    GetWindowRect(label->Window(), &longText);
+    MapWindowPoints(nullptr, harness.Parent(), reinterpret_cast<POINT*>(&longText), 2);
+    ASSERT_FALSE(IsRectEmpty(&longText));
+    label->SetText("MMMMMMMMMMMM");  // about as wide: the window may keep its size
+    ExpectShownAsPaintedAfresh(harness, *label, longText);
+    label->SetText("iii");
+    ExpectShownAsPaintedAfresh(harness, *label, longText);
+    label->SetText("");
+    ExpectShownAsPaintedAfresh(harness, *label, longText);
+    Canvas shown(1, 1);
+    shown.CopyFrom(harness.Parent(), longText.left + 1, longText.top + 5);
+    EXPECT_EQ(shown.Pixel(0, 0), ItemHarness::kFace);
 }
 
 }  // namespace
@@ -360,18 +573,18 @@ TEST(BadItemLines, TooFewValuesBuildNothing) {
 
 TEST(BadItemLines, MissingBitmapsGiveEmptyItemsThatPaintNothing) {
     ItemHarness harness;
-    const char* lines[] = {
-        "3=DIButton,0,0,1,1,no\\such.bmp,gone.bmp",
-        "4=CellRow,0,0,0,0,17,8,#31001,#31002,#31003",
-        "5=CellArray,0,0,1,1,10,7,#31001,#31002",
-        "6=DISlider,0,0,0,0,16,2,8,#31001,#31002,#31003",
-        "8=DIDropDown,0,0,#31001,#31002,Tahoma,11,0,#FFFFFF,#2FA4E7",
-        "9=GenText,0,0,1,,0,0,#FFFFFF,,#1016",
+    // Each line, and what a click on its item tells the parent.
+    const std::pair<const char*, Messages> lines[] = {
+        {"3=DIButton,0,0,1,1,no\\such.bmp,gone.bmp", {}},  // pressed outside its empty window
+        {"4=CellRow,0,0,0,0,17,8,#31001,#31002,#31003", {}},
+        {"5=CellArray,0,0,1,1,10,7,#31001,#31002", {}},
+        {"6=DISlider,0,0,0,0,16,2,8,#31001,#31002,#31003", {Slid(4, 10, 6)}},  // a step
+        {"8=DIDropDown,0,0,#31001,#31002,Tahoma,11,0,#FFFFFF,#2FA4E7", {}},
     };
     Canvas canvas(20, 20);
     const RECT all = {0, 0, 20, 20};
     FillRect(canvas.dc(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    for (const char* line : lines) {
+    for (const auto& [line, click] : lines) {
         skin::DisplayItem* item = harness.Add<skin::DisplayItem>(line);
         ASSERT_NE(item, nullptr) << line;
         RECT client;
@@ -380,6 +593,8 @@ TEST(BadItemLines, MissingBitmapsGiveEmptyItemsThatPaintNothing) {
         SendMessageA(item->Window(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), 0);
         EXPECT_EQ(canvas.Pixel(1, 1), RGB(0, 0, 0)) << line;
         ItemHarness::Click(item->Window(), {1, 1}, {1, 1});
+        EXPECT_EQ(harness.Received(), click) << line;
+        harness.Clear();
     }
 }
 

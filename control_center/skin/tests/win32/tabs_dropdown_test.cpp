@@ -105,6 +105,18 @@ TEST_F(TabsTest, HoverTakesTheMouseAndGivesItBack) {
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
+TEST_F(TabsTest, ATabLeftWhileSelectedHighlightsAtTheNextHover) {
+    Load();
+    Send(Tab(203)->Window(), WM_MOUSEMOVE, 3, 3);  // hovered, then chosen
+    Click(203);
+    Click(204);
+    EXPECT_EQ(harness.Received(), (Messages{Command(203), Command(204)}));
+    EXPECT_EQ(Tab(203)->CurrentColour(), RGB(0x80, 0x80, 0x80));
+    Send(Tab(203)->Window(), WM_MOUSEMOVE, 3, 3);
+    EXPECT_EQ(Tab(203)->CurrentColour(), RGB(0, 255, 0));
+    Send(Tab(203)->Window(), WM_MOUSEMOVE, -5, 3);
+}
+
 TEST_F(TabsTest, StripWithoutAFontLeavesItsTabsMute) {
     Load(",0,0");
     Click(203);
