@@ -31,6 +31,14 @@ std::vector<std::vector<BYTE>> VirtualPipe::Blocks() const {
     return blocks_;
 }
 
+std::vector<std::optional<presets::PresetBlock>> VirtualPipe::Decoded() const {
+    std::vector<std::optional<presets::PresetBlock>> decoded;
+    for (const auto& block : Blocks()) {
+        decoded.push_back(presets::DecodeBlock(block));
+    }
+    return decoded;
+}
+
 int VirtualPipe::OpenCalls() const {
     const std::lock_guard<std::mutex> guard(lock_);
     return openCalls_;

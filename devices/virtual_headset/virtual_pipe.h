@@ -5,10 +5,12 @@
 #pragma once
 
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "pipe_api.h"
+#include "preset_block.h"
 
 namespace devices {
 
@@ -25,6 +27,9 @@ public:
     void FailWrites(int count);
 
     std::vector<std::vector<BYTE>> Blocks() const;
+    // The blocks as the headset would take them; one not in the suite's
+    // layout (damaged, or of another size) gives nothing.
+    std::vector<std::optional<presets::PresetBlock>> Decoded() const;
     int OpenCalls() const;
     int WriteCalls() const;
     int OpenHandles() const;

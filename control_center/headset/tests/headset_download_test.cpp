@@ -3,8 +3,10 @@
 #include <cmath>
 #include <limits>
 
+#include "codec_preset.h"
 #include "download_fixture.h"
 #include "headset_ids.h"
+#include "preset_reader.h"
 
 namespace headset_tests {
 namespace {
@@ -263,6 +265,59 @@ TEST_F(DownloadTest, OlderFamilyClosesWithResultZero) {
     EXPECT_EQ(audio->CodecStillPresent(), 0);
     EXPECT_EQ(audio->CloseHeadset(), 0);
     EXPECT_FALSE(audio->HeadsetReady());
+}
+
+}  // namespace headset_tests
+
+namespace headset_tests {
+
+// The files this suite ships, copied beside the tests.
+std::string ShippedPresets() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of('\\') + 1) + "presets\\";
+}
+
+TEST_F(DownloadTest, ShippedBlocksReachTheDriverAsTheirModelsPresets) {
+    ASSERT_EQ(Open({Headset(kOlder, L"500-0417-0102")}), 1);
+    for (int index = 0; index < 7; ++index) {
+        ASSERT_EQ(audio->DownloadHeadphonePreset(index, ShippedPresets()), 94) << index;
+    }
+    for (int index = 0; index < 4; ++index) {
+        ASSERT_EQ(audio->DownloadMicPreset(index, ShippedPresets()), 94) << index;
+    }
+    const auto decoded = pipe.Decoded();
+    ASSERT_EQ(decoded.size(), 11u);
+    for (std::size_t i = 0; i < decoded.size(); ++i) {
+        ASSERT_TRUE(decoded[i].has_value()) << i;
+        EXPECT_EQ(decoded[i]->model, 500);
+        EXPECT_EQ(decoded[i]->index, i < 7 ? i : i - 7);
+        EXPECT_EQ(decoded[i]->kind,
+                  i < 7 ? presets::BlockKind::Headphone : presets::BlockKind::Microphone);
+    }
+}
+
+TEST_F(DownloadTest, TheCodecRecordsAShippedFilesWordsInOrder) {
+    devices::VirtualCodec codec;
+    ASSERT_EQ(Open({Headset(kNewer, L"100-0417-0102")}), 1);
+    for (int index = 0; index < 7; ++index) {
+        codec.ClearRecords();
+        ASSERT_EQ(audio->DownloadHeadphonePreset(index, ShippedPresets()), 1) << index;
+        const auto file =
+            headset::ReadPresetFile(headset::PresetFileName(headset::PresetKind::CodecHeadphone,
+                                                            ShippedPresets(), 100, index),
+                                    headset::kCodecPresetSize);
+        ASSERT_TRUE(file.has_value());
+        const auto records = codec.Records();
+        ASSERT_EQ(records.size(), 15u);
+        for (std::size_t word = 0; word < 15; ++word) {
+            const double value = headset::PresetValue(
+                std::span<const std::uint8_t, headset::kCodecPresetSize>(*file), word + 1);
+            EXPECT_EQ(records[word].value, static_cast<std::int32_t>(value));
+            EXPECT_EQ(records[word].address, headset::kDspAddresses[word]);
+        }
+    }
 }
 
 }  // namespace headset_tests
