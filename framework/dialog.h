@@ -19,6 +19,7 @@ public:
     INT_PTR DoModal(HWND parent);
 
     HWND GetSafeHwnd() const { return m_hWnd; }
+    UINT TemplateId() const { return templateId_; }
 
 protected:
     // After the controls exist. TRUE gives the default control the focus.

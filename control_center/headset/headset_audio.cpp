@@ -53,15 +53,13 @@ int HeadsetAudio::OpenMixer(HWND window, bool search) {
         return 0;
     }
     mixerOpen_ = true;
-    const LineControl* volume = Control(kSpeakers, MIXERCONTROL_CONTROLTYPE_VOLUME);
-    volumeMin_ = volume != nullptr ? volume->Minimum() : kUnknown;
-    volumeMax_ = volume != nullptr ? volume->Maximum() : kUnknown;
-    ReadBounds(bass_, kSpeakers, MIXERCONTROL_CONTROLTYPE_BASS);
-    ReadBounds(treble_, kSpeakers, MIXERCONTROL_CONTROLTYPE_TREBLE);
+    ReadBounds(state_.volume, kSpeakers, MIXERCONTROL_CONTROLTYPE_VOLUME);
+    ReadBounds(state_.bass, kSpeakers, MIXERCONTROL_CONTROLTYPE_BASS);
+    ReadBounds(state_.treble, kSpeakers, MIXERCONTROL_CONTROLTYPE_TREBLE);
     RefreshVolumeAndBalance();
     RefreshBass();
     RefreshTreble();
-    ReadBounds(mic_, kWaveIn, MIXERCONTROL_CONTROLTYPE_VOLUME);
+    ReadBounds(state_.mic, kWaveIn, MIXERCONTROL_CONTROLTYPE_VOLUME);
     RefreshMicLevel();
     GetSpeakerMute();
     return 1;
@@ -70,6 +68,7 @@ int HeadsetAudio::OpenMixer(HWND window, bool search) {
 void HeadsetAudio::CloseMixer() {
     device_.Close();
     mixerOpen_ = false;
+    state_ = {};
 }
 
 void HeadsetAudio::ReadBounds(Level& level, DWORD component, DWORD type) const {
@@ -87,17 +86,19 @@ void HeadsetAudio::RefreshVolumeAndBalance() {
         const std::optional<DWORD> value = volume != nullptr ? volume->Read(channel) : std::nullopt;
         return value ? static_cast<int>(*value) : kUnknown;
     };
-    volumeRaw_ = read(-1);
-    leftRaw_ = read(0);
-    rightRaw_ = read(1);
-    if (volumeRaw_ == kUnknown || leftRaw_ == kUnknown || rightRaw_ == kUnknown) {
+    Level& level = state_.volume;
+    level.raw = read(-1);
+    state_.leftRaw = read(0);
+    state_.rightRaw = read(1);
+    if (level.raw == kUnknown || state_.leftRaw == kUnknown || state_.rightRaw == kUnknown) {
         return;
     }
-    volumeRaw_ = Clamp(volumeRaw_, volumeMin_, volumeMax_);
-    leftRaw_ = Clamp(leftRaw_, volumeMin_, volumeMax_);
-    rightRaw_ = Clamp(rightRaw_, volumeMin_, volumeMax_);
-    volumePosition_ = ToPosition(volumeRaw_, volumeMin_, volumeMax_);
-    balancePosition_ = BalanceFromChannels(leftRaw_, rightRaw_, volumeMin_, volumeMax_);
+    level.raw = Clamp(level.raw, level.min, level.max);
+    state_.leftRaw = Clamp(state_.leftRaw, level.min, level.max);
+    state_.rightRaw = Clamp(state_.rightRaw, level.min, level.max);
+    level.position = ToPosition(level.raw, level.min, level.max);
+    state_.balancePosition =
+        BalanceFromChannels(state_.leftRaw, state_.rightRaw, level.min, level.max);
 }
 
 void HeadsetAudio::Refresh(Level& level, DWORD type, DWORD component) {
@@ -117,39 +118,40 @@ bool HeadsetAudio::WriteChannels(Channels channels) {
         !volume->Write({static_cast<DWORD>(channels.left), static_cast<DWORD>(channels.right)})) {
         return false;
     }
-    leftRaw_ = channels.left;
-    rightRaw_ = channels.right;
+    state_.leftRaw = channels.left;
+    state_.rightRaw = channels.right;
     return true;
 }
 
 int HeadsetAudio::SetVolumePosition(int position) {
+    Level& level = state_.volume;
     const int clamped = Clamp(position, kPositionMin, kPositionMax);
     const std::optional<Channels> channels =
-        ChannelsForVolume(clamped, balancePosition_, volumeMin_, volumeMax_);
+        ChannelsForVolume(clamped, state_.balancePosition, level.min, level.max);
     if (!channels || !WriteChannels(*channels)) {
         return kUnknown;
     }
-    volumeRaw_ = ToRaw(clamped, volumeMin_, volumeMax_);
-    volumePosition_ = clamped;
-    echo_ = true;
+    level.raw = ToRaw(clamped, level.min, level.max);
+    level.position = clamped;
+    state_.echo = true;
     return clamped;
 }
 
 int HeadsetAudio::StepVolume(bool down) {
-    if (volumeMin_ == kUnknown || volumeMax_ == kUnknown) {
+    if (state_.volume.min == kUnknown || state_.volume.max == kUnknown) {
         return kUnknown;
     }
-    return SetVolumePosition(volumePosition_ + (down ? -1 : 1));
+    return SetVolumePosition(state_.volume.position + (down ? -1 : 1));
 }
 
 int HeadsetAudio::SetBalancePosition(int balance) {
-    const std::optional<Channels> channels =
-        SplitBalance(balance, {leftRaw_, rightRaw_}, volumeMin_, volumeMax_);
+    const std::optional<Channels> channels = SplitBalance(
+        balance, {state_.leftRaw, state_.rightRaw}, state_.volume.min, state_.volume.max);
     if (!channels || !WriteChannels(*channels)) {
         return kUnknown;
     }
-    balancePosition_ = balance;
-    echo_ = true;
+    state_.balancePosition = balance;
+    state_.echo = true;
     return balance;
 }
 
@@ -161,20 +163,20 @@ int HeadsetAudio::SetLevel(Level& level, int position, DWORD type, DWORD compone
     }
     level.raw = raw;
     level.position = position;
-    echo_ = true;
+    state_.echo = true;
     return position;
 }
 
 int HeadsetAudio::SetBassPosition(int position) {
-    return SetLevel(bass_, position, MIXERCONTROL_CONTROLTYPE_BASS, kSpeakers);
+    return SetLevel(state_.bass, position, MIXERCONTROL_CONTROLTYPE_BASS, kSpeakers);
 }
 
 int HeadsetAudio::SetTreblePosition(int position) {
-    return SetLevel(treble_, position, MIXERCONTROL_CONTROLTYPE_TREBLE, kSpeakers);
+    return SetLevel(state_.treble, position, MIXERCONTROL_CONTROLTYPE_TREBLE, kSpeakers);
 }
 
 int HeadsetAudio::SetMicPosition(int position) {
-    return SetLevel(mic_, position, MIXERCONTROL_CONTROLTYPE_VOLUME, kWaveIn);
+    return SetLevel(state_.mic, position, MIXERCONTROL_CONTROLTYPE_VOLUME, kWaveIn);
 }
 
 int HeadsetAudio::GetSwitch(const LineControl* control) const {
@@ -185,7 +187,7 @@ int HeadsetAudio::GetSwitch(const LineControl* control) const {
 int HeadsetAudio::WriteValue(const LineControl* control, DWORD value, bool armEcho) {
     const bool written = control != nullptr && control->Write({value});
     if (armEcho) {
-        echo_ = true;
+        state_.echo = true;
     }
     return written ? 0 : kUnknown;
 }
@@ -236,8 +238,8 @@ int HeadsetAudio::SetBassBoost(int value) {
 }
 
 void HeadsetAudio::OnMixerControlChange(HMIXER, DWORD controlId) {
-    if (echo_) {
-        echo_ = false;
+    if (state_.echo) {
+        state_.echo = false;
         return;
     }
     if (!mixerOpen_) {

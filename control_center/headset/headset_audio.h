@@ -82,16 +82,16 @@ public:
     // Whether the open device's name says it is the headset.
     bool MixerIsHeadset() const;
 
-    int GetVolumePosition() const { return volumePosition_; }
+    int GetVolumePosition() const { return state_.volume.position; }
     int SetVolumePosition(int position);
     int StepVolume(bool down);
-    int GetBalancePosition() const { return balancePosition_; }
+    int GetBalancePosition() const { return state_.balancePosition; }
     int SetBalancePosition(int balance);
-    int GetBassPosition() const { return bass_.position; }
+    int GetBassPosition() const { return state_.bass.position; }
     int SetBassPosition(int position);
-    int GetTreblePosition() const { return treble_.position; }
+    int GetTreblePosition() const { return state_.treble.position; }
     int SetTreblePosition(int position);
-    int GetMicPosition() const { return mic_.position; }
+    int GetMicPosition() const { return state_.mic.position; }
     int SetMicPosition(int position);
 
     int GetSpeakerMute() const;
@@ -109,13 +109,14 @@ public:
 
     void RefreshVolumeAndBalance();
     void RefreshBass() {
-        Refresh(bass_, MIXERCONTROL_CONTROLTYPE_BASS, MIXERLINE_COMPONENTTYPE_DST_SPEAKERS);
+        Refresh(state_.bass, MIXERCONTROL_CONTROLTYPE_BASS, MIXERLINE_COMPONENTTYPE_DST_SPEAKERS);
     }
     void RefreshTreble() {
-        Refresh(treble_, MIXERCONTROL_CONTROLTYPE_TREBLE, MIXERLINE_COMPONENTTYPE_DST_SPEAKERS);
+        Refresh(state_.treble, MIXERCONTROL_CONTROLTYPE_TREBLE,
+                MIXERLINE_COMPONENTTYPE_DST_SPEAKERS);
     }
     void RefreshMicLevel() {
-        Refresh(mic_, MIXERCONTROL_CONTROLTYPE_VOLUME, MIXERLINE_COMPONENTTYPE_DST_WAVEIN);
+        Refresh(state_.mic, MIXERCONTROL_CONTROLTYPE_VOLUME, MIXERLINE_COMPONENTTYPE_DST_WAVEIN);
     }
 
     // MM_MIXM_CONTROL_CHANGE from the mixer: the echo of this model's own
@@ -125,6 +126,14 @@ public:
 private:
     struct Level {
         int raw = kUnknown, min = kUnknown, max = kUnknown, position = kUnknown;
+    };
+    // What the model knows of the open device: unknown, and the echo flag
+    // clear, while it is closed.
+    struct State {
+        Level volume, bass, treble, mic;
+        int leftRaw = kUnknown, rightRaw = kUnknown;
+        int balancePosition = kUnknown;
+        bool echo = false;
     };
     const LineControl* Control(DWORD component, DWORD type) const;
     void ReadBounds(Level& level, DWORD component, DWORD type) const;
@@ -150,13 +159,8 @@ private:
     bool headsetReady_ = false;
     HWND window_ = nullptr;
     bool mixerOpen_ = false;
-    int leftRaw_ = kUnknown, rightRaw_ = kUnknown;
-    int volumeRaw_ = kUnknown, volumeMin_ = kUnknown, volumeMax_ = kUnknown;
-    int volumePosition_ = kUnknown;
-    int balancePosition_ = kUnknown;
+    State state_;
     int recordingMuteWritten_ = 0;
-    Level bass_, treble_, mic_;
-    bool echo_ = false;
 };
 
 }  // namespace headset

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "headset_ids.h"
+#include "hid_usages.h"
 #include "model_number.h"
 
 namespace headset {
@@ -23,16 +24,24 @@ bool ToAnsi(const wchar_t* text, std::string& out) {
     return true;
 }
 
-std::vector<USAGE> UsagesOf(USAGE first, USAGE last, bool isRange, ULONG capacity) {
-    if (!isRange) {
-        return {first};
+// The first groups the device lists for a report type, at most
+// kMaxReportGroups of them; none when it lists none or the query fails.
+template <typename Caps, typename Query>
+std::vector<Caps> ReportCaps(USHORT declared, Query query) {
+    std::vector<Caps> caps(declared);
+    USHORT count = declared;
+    if (declared == 0 || query(caps.data(), &count) != HIDP_STATUS_SUCCESS) {
+        return {};
     }
-    const ULONG count = std::min<ULONG>(static_cast<ULONG>(last - first) + 1, capacity);
-    std::vector<USAGE> usages;
-    for (ULONG i = 0; i < count; ++i) {
-        usages.push_back(static_cast<USAGE>(first + i));
-    }
-    return usages;
+    caps.resize(std::min<std::size_t>({count, declared, kMaxReportGroups}));
+    return caps;
+}
+
+// A group's usages: its one usage, or its range cut to capacity.
+template <typename Caps>
+std::vector<USAGE> UsagesOf(const Caps& caps, std::size_t capacity) {
+    return caps.IsRange ? RangeUsages(caps.Range.UsageMin, caps.Range.UsageMax, capacity)
+                        : std::vector<USAGE>{caps.NotRange.Usage};
 }
 
 }  // namespace
@@ -147,33 +156,25 @@ void HidHeadset::LoadGroups(HidReport& report, HIDP_REPORT_TYPE type, USHORT but
     report = {};
     report.type = type;
     report.buffer.assign(length, 0);
-    std::vector<HIDP_BUTTON_CAPS> buttons(buttonCaps);
-    USHORT count = buttonCaps;
-    if (buttonCaps > 0 && api_.GetSpecificButtonCaps(type, 0, 0, 0, buttons.data(), &count,
-                                                     preparsed_) == HIDP_STATUS_SUCCESS) {
-        buttons.resize(std::min(count, buttonCaps));
-        report.usageCapacity = api_.MaxUsageListLength(type, buttons.front().UsagePage, preparsed_);
-        for (const HIDP_BUTTON_CAPS& b : buttons) {
-            report.buttons.push_back(
-                {b.UsagePage,
-                 b.IsRange
-                     ? UsagesOf(b.Range.UsageMin, b.Range.UsageMax, true, report.usageCapacity)
-                     : UsagesOf(b.NotRange.Usage, b.NotRange.Usage, false, 0),
-                 false});
-        }
+    const auto buttons =
+        ReportCaps<HIDP_BUTTON_CAPS>(buttonCaps, [&](HIDP_BUTTON_CAPS* caps, USHORT* count) {
+            return api_.GetSpecificButtonCaps(type, 0, 0, 0, caps, count, preparsed_);
+        });
+    if (!buttons.empty()) {
+        report.usageCapacity =
+            std::min(api_.MaxUsageListLength(type, buttons.front().UsagePage, preparsed_),
+                     kMaxPressedUsages);
     }
-    std::vector<HIDP_VALUE_CAPS> values(valueCaps);
-    count = valueCaps;
-    if (valueCaps > 0 && api_.GetSpecificValueCaps(type, 0, 0, 0, values.data(), &count,
-                                                   preparsed_) == HIDP_STATUS_SUCCESS) {
-        values.resize(std::min(count, valueCaps));
-        for (const HIDP_VALUE_CAPS& v : values) {
-            report.values.push_back(
-                {v.UsagePage,
-                 v.IsRange ? UsagesOf(v.Range.UsageMin, v.Range.UsageMax, true, 0xFFFF)
-                           : UsagesOf(v.NotRange.Usage, v.NotRange.Usage, false, 0),
-                 v.LogicalMin, v.LogicalMax, 0});
-        }
+    for (const HIDP_BUTTON_CAPS& b : buttons) {
+        report.buttons.push_back({b.UsagePage, UsagesOf(b, report.usageCapacity), false});
+    }
+    const auto values =
+        ReportCaps<HIDP_VALUE_CAPS>(valueCaps, [&](HIDP_VALUE_CAPS* caps, USHORT* count) {
+            return api_.GetSpecificValueCaps(type, 0, 0, 0, caps, count, preparsed_);
+        });
+    for (const HIDP_VALUE_CAPS& v : values) {
+        report.values.push_back(
+            {v.UsagePage, UsagesOf(v, kMaxGroupUsages), v.LogicalMin, v.LogicalMax, 0});
     }
 }
 
@@ -196,8 +197,9 @@ void HidHeadset::ReadLoop() {
         if (!ReadStep(reportArrived)) {
             break;
         }
-        if (reportArrived) {
-            Decode();
+        // A report that cannot be decoded posts nothing: the down flags
+        // still hold the previous report's buttons.
+        if (reportArrived && Decode()) {
             PostButtons();
         }
     }
@@ -238,13 +240,13 @@ bool HidHeadset::ReadStep(bool& reportArrived) {
     return false;
 }
 
-void HidHeadset::Decode() {
+bool HidHeadset::Decode() {
     std::vector<USAGE_AND_PAGE> pressed(std::max<ULONG>(input_.usageCapacity, 1));
     ULONG length = static_cast<ULONG>(pressed.size());
     const std::lock_guard<std::mutex> guard(mutex_);
     if (api_.GetUsagesEx(HidP_Input, 0, pressed.data(), &length, preparsed_, input_.buffer.data(),
                          static_cast<ULONG>(input_.buffer.size())) != HIDP_STATUS_SUCCESS) {
-        return;
+        return false;
     }
     for (ButtonGroup& group : input_.buttons) {
         group.down = false;
@@ -269,6 +271,7 @@ void HidHeadset::Decode() {
             }
         }
     }
+    return true;
 }
 
 void HidHeadset::PostButtons() {

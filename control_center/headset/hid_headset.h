@@ -80,7 +80,9 @@ private:
     void ReadLoop();
     // Waits for or starts a read; false when the thread must end.
     bool ReadStep(bool& reportArrived);
-    void Decode();
+    // Reads the pressed buttons and the values of the input report; false
+    // when the report cannot be decoded.
+    bool Decode();
     void PostButtons();
     void StopReader();
     void LoadGroups(HidReport& report, HIDP_REPORT_TYPE type, USHORT buttonCaps, USHORT valueCaps,

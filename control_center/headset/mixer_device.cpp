@@ -1,6 +1,9 @@
 #include "mixer_device.h"
 
+#include <algorithm>
 #include <cstring>
+
+#include "mixer_limits.h"
 
 namespace headset {
 namespace {
@@ -105,7 +108,8 @@ bool MixerDevice::Open(UINT index, HWND callback) {
         return false;
     }
     caps_.szPname[sizeof caps_.szPname - 1] = '\0';
-    for (DWORD d = 0; d < caps_.cDestinations; ++d) {
+    const DWORD destinations = std::min<DWORD>(caps_.cDestinations, kMaxMixerDestinations);
+    for (DWORD d = 0; d < destinations; ++d) {
         MIXERLINEA destination = {};
         destination.cbStruct = sizeof destination;
         destination.dwDestination = d;
@@ -114,7 +118,8 @@ bool MixerDevice::Open(UINT index, HWND callback) {
             continue;
         }
         AddLine(destination);
-        for (DWORD s = 0; s < destination.cConnections; ++s) {
+        const DWORD sources = std::min<DWORD>(destination.cConnections, kMaxLineSources);
+        for (DWORD s = 0; s < sources; ++s) {
             MIXERLINEA source = {};
             source.cbStruct = sizeof source;
             source.dwDestination = d;
@@ -128,9 +133,13 @@ bool MixerDevice::Open(UINT index, HWND callback) {
     return true;
 }
 
-// Adds a line with all its controls; a line whose controls cannot be read
+// Adds a line with all its controls; a line whose controls cannot be read,
+// or that claims more controls or channels than a headset line can have,
 // is dropped.
 void MixerDevice::AddLine(const MIXERLINEA& info) {
+    if (info.cControls > kMaxLineControls || info.cChannels > kMaxLineChannels) {
+        return;
+    }
     MixerLine line{info, {}};
     line.info.szName[sizeof line.info.szName - 1] = '\0';
     if (info.cControls > 0) {

@@ -31,9 +31,9 @@ HIDP_BUTTON_CAPS ButtonCaps(USAGE first, USAGE last) {
 
 }  // namespace
 
-void VirtualHid::SendInputReport(BYTE buttons) {
+void VirtualHid::SendInputReport(BYTE buttons, BYTE reportId) {
     const std::lock_guard<std::mutex> guard(lock_);
-    const std::vector<BYTE> report = {0, buttons};
+    const std::vector<BYTE> report = {reportId, buttons};
     if (!pendingActive_) {
         queued_.push_back(report);
         return;
@@ -89,6 +89,16 @@ std::size_t VirtualHid::Plug(Device device) {
     devices_.push_back(std::move(device));
     unplugged_.push_back(false);
     return devices_.size() - 1;
+}
+
+int VirtualHid::UsageValueQueries() const {
+    const std::lock_guard<std::mutex> guard(lock_);
+    return usageValueQueries_;
+}
+
+ULONG VirtualHid::LargestUsageListOffered() const {
+    const std::lock_guard<std::mutex> guard(lock_);
+    return largestUsageList_;
 }
 
 void VirtualHid::GetHidGuid(GUID* guid) {
@@ -323,6 +333,7 @@ NTSTATUS VirtualHid::GetCaps(PHIDP_PREPARSED_DATA data, HIDP_CAPS* caps) {
     caps->UsagePage = kConsumerPage;
     caps->InputReportByteLength = kInputLength;
     caps->NumberInputButtonCaps = device->hasVolumeRange ? 2 : 1;
+    caps->NumberInputValueCaps = device->inputValueGroups;
     if (device->hasOutputReport) {
         caps->OutputReportByteLength = kOutputLength;
         caps->NumberOutputButtonCaps = 1;
@@ -362,6 +373,17 @@ NTSTATUS VirtualHid::GetSpecificValueCaps(HIDP_REPORT_TYPE type, USAGE, USHORT, 
     if (device == nullptr) {
         return HIDP_STATUS_INVALID_PREPARSED_DATA;
     }
+    if (type == HidP_Input && device->inputValueGroups > 0) {
+        *length = std::min(*length, device->inputValueGroups);
+        for (USHORT i = 0; i < *length; ++i) {
+            caps[i] = {};
+            caps[i].UsagePage = kConsumerPage;
+            caps[i].IsRange = TRUE;
+            caps[i].Range.UsageMin = 1;
+            caps[i].Range.UsageMax = device->inputValueLastUsage;
+        }
+        return HIDP_STATUS_SUCCESS;
+    }
     if (type != HidP_Output || !device->hasOutputReport || *length == 0) {
         *length = 0;
         return HIDP_STATUS_USAGE_NOT_FOUND;
@@ -381,6 +403,9 @@ ULONG VirtualHid::MaxUsageListLength(HIDP_REPORT_TYPE type, USAGE, PHIDP_PREPARS
     if (device == nullptr) {
         return 0;
     }
+    if (device->claimedUsageListLength != 0) {
+        return device->claimedUsageListLength;
+    }
     return type == HidP_Input && device->hasVolumeRange ? 3 : 1;
 }
 
@@ -389,6 +414,9 @@ NTSTATUS VirtualHid::GetUsagesEx(HIDP_REPORT_TYPE type, USHORT, USAGE_AND_PAGE* 
     if (type != HidP_Input || reportLength < kInputLength) {
         return HIDP_STATUS_INVALID_REPORT_LENGTH;
     }
+    if (static_cast<BYTE>(report[0]) != kReportId) {
+        return HIDP_STATUS_INCOMPATIBLE_REPORT_ID;
+    }
     const auto buttons = static_cast<BYTE>(report[1]);
     std::vector<USAGE> down;
     if ((buttons & kMuteBit) != 0) {
@@ -396,6 +424,7 @@ NTSTATUS VirtualHid::GetUsagesEx(HIDP_REPORT_TYPE type, USHORT, USAGE_AND_PAGE* 
     }
     {
         const std::lock_guard<std::mutex> guard(lock_);
+        largestUsageList_ = std::max(largestUsageList_, *length);
         const Device* device = DeviceOf(data);
         if (device != nullptr && device->hasVolumeRange) {
             if ((buttons & kVolumeUpBit) != 0) {
@@ -419,6 +448,8 @@ NTSTATUS VirtualHid::GetUsagesEx(HIDP_REPORT_TYPE type, USHORT, USAGE_AND_PAGE* 
 
 NTSTATUS VirtualHid::GetUsageValue(HIDP_REPORT_TYPE, USAGE, USHORT, USAGE, ULONG*,
                                    PHIDP_PREPARSED_DATA, char*, ULONG) {
+    const std::lock_guard<std::mutex> guard(lock_);
+    ++usageValueQueries_;
     return HIDP_STATUS_USAGE_NOT_FOUND;  // the input report carries no values
 }
 

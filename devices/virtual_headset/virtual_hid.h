@@ -31,16 +31,24 @@ public:
         bool hasVolumeRange = false;
         LONG gainMinimum = 0, gainMaximum = 15;
         bool failPreparsedData = false;
+        // A faulty descriptor: this many input value groups, each a range
+        // over the usages 1 .. inputValueLastUsage, and the usage-list
+        // length the device claims (0: the true one).
+        USHORT inputValueGroups = 0;
+        USAGE inputValueLastUsage = 1;
+        ULONG claimedUsageListLength = 0;
     };
 
     // Consumer page usages and the report layouts of the virtual headset:
-    // input [id, buttons]; output [id, mute, gain low, gain high].
+    // input [id, buttons]; output [id, mute, gain low, gain high]. Input
+    // reports of any other id cannot be decoded.
     static constexpr USAGE kConsumerPage = 0x0C;
     static constexpr USAGE kMuteUsage = 0xE2;
     static constexpr USAGE kGainUsage = 0xE0;
     static constexpr USAGE kVolumeUp = 0xE9;
     static constexpr USAGE kVolumeDown = 0xEA;
     static constexpr BYTE kMuteBit = 1, kVolumeUpBit = 2, kVolumeDownBit = 4;
+    static constexpr BYTE kReportId = 0;
 
     // The HID class interface {4D1E55B2-F16F-11CF-88CB-001111000030}.
     static constexpr GUID kHidClass = {
@@ -50,7 +58,7 @@ public:
         : devices_(devices.begin(), devices.end()) {}
 
     // A button report from the device: the buttons down (kMuteBit ...).
-    void SendInputReport(BYTE buttons);
+    void SendInputReport(BYTE buttons, BYTE reportId = kReportId);
     void Unplug(std::size_t device);
     // A device plugged in; its index (and so its path) is new.
     std::size_t Plug(Device device);
@@ -60,6 +68,10 @@ public:
     int OpenHandles() const;
     int LivePreparsedData() const;
     bool ReadPending() const;
+    // HidP_GetUsageValue calls so far, and the longest usage list a caller
+    // offered HidP_GetUsagesEx.
+    int UsageValueQueries() const;
+    ULONG LargestUsageListOffered() const;
 
     void GetHidGuid(GUID* guid) override;
     HDEVINFO GetClassDevs(const GUID* guid, DWORD flags) override;
@@ -135,6 +147,8 @@ private:
     PendingRead pending_ = {};
     std::size_t pendingDevice_ = 0;
     std::vector<std::vector<BYTE>> outputs_;
+    int usageValueQueries_ = 0;
+    ULONG largestUsageList_ = 0;
 };
 
 }  // namespace devices

@@ -18,6 +18,10 @@ void CopyName(char* to, std::size_t size, const char* from) {
     to[size - 1] = '\0';
 }
 
+DWORD Claimed(DWORD claim, DWORD count) {
+    return claim != 0 ? claim : count;
+}
+
 }  // namespace
 
 VirtualMixer::VirtualMixer(Options options) : options_(std::move(options)) {
@@ -172,12 +176,24 @@ MMRESULT VirtualMixer::GetDevCaps(UINT_PTR device, MIXERCAPSA* caps, UINT size) 
     }
     *caps = {};
     CopyName(caps->szPname, sizeof caps->szPname, options_.deviceNames[index].c_str());
-    caps->cDestinations =
-        static_cast<int>(index) == options_.headsetIndex ? (options_.hasWaveIn ? 2u : 1u) : 0u;
+    caps->cDestinations = static_cast<int>(index) == options_.headsetIndex
+                              ? Claimed(options_.claimedDestinations, options_.hasWaveIn ? 2u : 1u)
+                              : 0u;
     return MMSYSERR_NOERROR;
 }
 
+MIXERLINEA VirtualMixer::Reported(const MIXERLINEA& line) const {
+    MIXERLINEA reported = line;
+    if (line.dwComponentType == MIXERLINE_COMPONENTTYPE_DST_SPEAKERS) {
+        reported.cConnections = Claimed(options_.claimedSpeakerSources, line.cConnections);
+        reported.cControls = Claimed(options_.claimedSpeakerControls, line.cControls);
+        reported.cChannels = Claimed(options_.claimedSpeakerChannels, line.cChannels);
+    }
+    return reported;
+}
+
 MMRESULT VirtualMixer::GetLineInfo(HMIXEROBJ mixer, MIXERLINEA* line, DWORD flags) {
+    ++lineInfoQueries_;
     if (!IsHeadsetHandle(mixer) || line == nullptr) {
         return MMSYSERR_INVALHANDLE;
     }
@@ -190,7 +206,7 @@ MMRESULT VirtualMixer::GetLineInfo(HMIXEROBJ mixer, MIXERLINEA* line, DWORD flag
             continue;
         }
         if (query == MIXER_GETLINEINFOF_DESTINATION && isDestination) {
-            *line = candidate.info;
+            *line = Reported(candidate.info);
             return MMSYSERR_NOERROR;
         }
         if (query == MIXER_GETLINEINFOF_SOURCE && !isDestination &&
@@ -245,6 +261,9 @@ MMRESULT VirtualMixer::GetControlDetails(HMIXEROBJ mixer, MIXERCONTROLDETAILS* d
     if (const MMRESULT checked = CheckDetails(mixer, details, control);
         checked != MMSYSERR_NOERROR) {
         return checked;
+    }
+    if (failReads_) {
+        return MMSYSERR_ERROR;
     }
     auto* out = static_cast<MIXERCONTROLDETAILS_UNSIGNED*>(details->paDetails);
     for (DWORD i = 0; i < details->cChannels; ++i) {

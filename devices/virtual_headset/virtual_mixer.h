@@ -22,6 +22,11 @@ public:
         DWORD volumeMin = 0, volumeMax = 65535;
         DWORD toneMin = 0, toneMax = 65535;
         bool hasBass = true, hasTreble = true, hasBassBoost = true, hasWaveIn = true;
+        // Counts a faulty driver reports, beside what the device holds (0:
+        // the true count): the headset's destinations, and the speaker
+        // line's sources, controls and channels.
+        DWORD claimedDestinations = 0;
+        DWORD claimedSpeakerSources = 0, claimedSpeakerControls = 0, claimedSpeakerChannels = 0;
     };
     struct Write {
         DWORD controlId;
@@ -43,7 +48,10 @@ public:
 
     const std::vector<Write>& Writes() const { return writes_; }
     void FailWrites(bool fail) { failWrites_ = fail; }
+    void FailReads(bool fail) { failReads_ = fail; }
     bool IsOpen() const { return openDevice_ >= 0; }
+    // mixerGetLineInfo calls so far.
+    int LineInfoQueries() const { return lineInfoQueries_; }
 
     UINT GetNumDevs() override;
     MMRESULT Open(HMIXER* mixer, UINT device, DWORD_PTR callback, DWORD_PTR instance,
@@ -73,6 +81,8 @@ private:
     const Control* Find(DWORD componentType, DWORD controlType) const;
     bool IsHeadsetHandle(HMIXEROBJ mixer) const;
     void Notify(DWORD controlId) const;
+    // The counts a line reports, with the claims of the options.
+    MIXERLINEA Reported(const MIXERLINEA& line) const;
 
     Options options_;
     std::vector<Line> lines_;  // the headset's: destinations, each followed by its sources
@@ -81,6 +91,8 @@ private:
     HWND callback_ = nullptr;
     std::vector<Write> writes_;
     bool failWrites_ = false;
+    bool failReads_ = false;
+    int lineInfoQueries_ = 0;
 };
 
 }  // namespace devices

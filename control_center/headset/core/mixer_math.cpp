@@ -9,6 +9,10 @@ bool Known(int a, int b) {
     return a != kUnknown && b != kUnknown;
 }
 
+bool Within(int value, int min, int max) {
+    return value != kUnknown && value >= min && value <= max;
+}
+
 // Mixer bounds are device reports: the products are taken in 64 bits.
 int Scale(long long value, long long valueMin, long long valueMax, long long toMin,
           long long toMax) {
@@ -33,7 +37,7 @@ int ToRaw(int position, int rawMin, int rawMax, int posMin, int posMax) {
 }
 
 int BalanceFromChannels(int left, int right, int min, int max) {
-    if (!Known(min, max) || left < min || left > max || right < min || right > max) {
+    if (!Known(min, max) || !Within(left, min, max) || !Within(right, min, max)) {
         return kUnknown;
     }
     const long long l = static_cast<long long>(left) - min;
@@ -50,7 +54,8 @@ int BalanceFromChannels(int left, int right, int min, int max) {
 }
 
 std::optional<Channels> SplitBalance(int balance, Channels current, int min, int max) {
-    if (!Known(min, max) || balance < kPositionMin || balance > kPositionMax) {
+    if (!Known(min, max) || balance < kPositionMin || balance > kPositionMax ||
+        !Within(current.left, min, max) || !Within(current.right, min, max)) {
         return std::nullopt;
     }
     const long long loud = std::max(current.left, current.right);

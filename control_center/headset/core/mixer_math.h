@@ -25,7 +25,7 @@ int ToRaw(int position, int rawMin, int rawMax, int posMin = kPositionMin,
 
 // The balance position of the left and right channel values: 8 when equal,
 // towards 0 when the left is louder, towards 16 when the right is. -1 when
-// the bounds are unknown or a channel lies outside them.
+// the bounds or a channel are unknown, or a channel lies outside the bounds.
 int BalanceFromChannels(int left, int right, int min, int max);
 
 struct Channels {
@@ -35,8 +35,9 @@ struct Channels {
 };
 
 // The channel values for balance b: the louder of the current channels
-// keeps its level and the other is lowered. nullopt when the bounds are
-// unknown or b lies outside 0..16.
+// keeps its level and the other is lowered. nullopt when the bounds or a
+// current channel are unknown, a channel lies outside the bounds, or b lies
+// outside 0..16: nothing is to be written then.
 std::optional<Channels> SplitBalance(int balance, Channels current, int min, int max);
 
 // The channel values that set the volume to position p (clamped to 0..16)

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "mixer_limits.h"
 #include "test_window.h"
 #include "virtual_mixer.h"
 
@@ -48,6 +49,20 @@ protected:
             posted.push_back(message.message);
         }
         return posted;
+    }
+    // Opens a mixer whose speaker line claims a count through field: at the
+    // limit the line is kept, beyond it the line is dropped rather than
+    // sized by the claim. The claims grow, so that a model without the limit
+    // fails at the small one.
+    void ExpectSpeakerLineCut(DWORD VirtualMixer::Options::*field, DWORD limit) {
+        for (const DWORD count : {limit, limit + 1, DWORD{0xFFFFFFFF}}) {
+            VirtualMixer::Options options;
+            options.*field = count;
+            Open(options);
+            ASSERT_EQ(opened, 1);
+            ASSERT_EQ(audio->GetSpeakerMute(), count == limit ? 0 : -1) << count;
+            EXPECT_EQ(audio->SetMicPosition(4), 4);  // the other lines work
+        }
     }
     std::vector<DWORD> LastWrite() const {
         return mixer->Writes().empty() ? std::vector<DWORD>{} : mixer->Writes().back().values;
@@ -93,6 +108,30 @@ TEST_F(HeadsetAudioTest, BalanceKeepsTheLouderChannel) {
     EXPECT_EQ(audio->SetBalancePosition(8), 8);
     EXPECT_EQ(LastWrite(), (Values{40000, 40000}));
     EXPECT_EQ(audio->SetBalancePosition(17), -1);
+}
+
+TEST_F(HeadsetAudioTest, BalanceAfterAVolumeChangeSplitsTheNewLevel) {
+    Open();
+    ASSERT_EQ(audio->SetVolumePosition(10), 10);
+    const auto raw10 = static_cast<DWORD>(headset::ToRaw(10, 0, 65535));
+    EXPECT_EQ(audio->SetBalancePosition(12), 12);
+    EXPECT_EQ(LastWrite(), (Values{raw10 * 4 / 8, raw10}));
+    EXPECT_EQ(audio->SetBalancePosition(8), 8);
+    EXPECT_EQ(LastWrite(), (Values{raw10, raw10}));
+}
+
+TEST_F(HeadsetAudioTest, BalanceIsRefusedWhileAChannelIsUnknown) {
+    Open();
+    mixer->FailReads(true);
+    audio->RefreshVolumeAndBalance();
+    mixer->FailReads(false);
+    const std::size_t writes = mixer->Writes().size();
+    EXPECT_EQ(audio->SetBalancePosition(4), -1);
+    EXPECT_EQ(audio->SetBalancePosition(8), -1);
+    EXPECT_EQ(mixer->Writes().size(), writes);
+    audio->RefreshVolumeAndBalance();  // known again
+    EXPECT_EQ(audio->SetBalancePosition(8), 8);
+    EXPECT_EQ(LastWrite(), (Values{40000, 40000}));
 }
 
 TEST_F(HeadsetAudioTest, BassAndTrebleAreNotClamped) {
@@ -219,15 +258,60 @@ TEST_F(HeadsetAudioTest, BoundsThatReadAsUnknownFailOnlyTheirSettings) {
     EXPECT_EQ(audio->SetVolumePosition(4), 4);
 }
 
+TEST_F(HeadsetAudioTest, ALineClaimingTooManyChannelsIsDropped) {
+    ExpectSpeakerLineCut(&VirtualMixer::Options::claimedSpeakerChannels, headset::kMaxLineChannels);
+}
+
+TEST_F(HeadsetAudioTest, ALineClaimingTooManyControlsIsDropped) {
+    ExpectSpeakerLineCut(&VirtualMixer::Options::claimedSpeakerControls, headset::kMaxLineControls);
+}
+
+TEST_F(HeadsetAudioTest, OnlySoManyDestinationsAndSourcesAreRead) {
+    VirtualMixer::Options options;
+    options.claimedDestinations = 0x10000;  // far beyond any device
+    options.claimedSpeakerSources = 0x10000;
+    Open(options);
+    ASSERT_EQ(opened, 1);
+    EXPECT_LE(mixer->LineInfoQueries(),
+              static_cast<int>(headset::kMaxMixerDestinations + headset::kMaxLineSources));
+    EXPECT_NE(audio->GetVolumePosition(), -1);
+    EXPECT_EQ(audio->GetWavePlaybackMute(), 0);
+    EXPECT_EQ(audio->SetMicPosition(4), 4);
+}
+
 TEST_F(HeadsetAudioTest, ClosedModelFailsEverything) {
     Open();
+    ASSERT_NE(audio->GetVolumePosition(), -1);
+    ASSERT_NE(audio->GetBalancePosition(), -1);
+    ASSERT_EQ(audio->SetTreblePosition(3), 3);
+    ASSERT_EQ(audio->SetMicPosition(5), 5);
     audio->CloseMixer();
     EXPECT_FALSE(mixer->IsOpen());
+    EXPECT_EQ(audio->GetVolumePosition(), -1);
+    EXPECT_EQ(audio->GetBalancePosition(), -1);
+    EXPECT_EQ(audio->GetBassPosition(), -1);
+    EXPECT_EQ(audio->GetTreblePosition(), -1);
+    EXPECT_EQ(audio->GetMicPosition(), -1);
+    EXPECT_EQ(audio->StepVolume(false), -1);
+    EXPECT_EQ(audio->SetVolumePosition(4), -1);
+    EXPECT_EQ(audio->SetBalancePosition(4), -1);
     EXPECT_EQ(audio->SetBassPosition(4), -1);
     EXPECT_EQ(audio->GetSpeakerMute(), -1);
     EXPECT_EQ(audio->SetRecordingMute(1), -1);
     mixer->ChangeByAnotherProgram(kSpeakers, MIXERCONTROL_CONTROLTYPE_BASS, {5});
     EXPECT_TRUE(Deliver().empty());
+}
+
+TEST_F(HeadsetAudioTest, ClosingDisarmsTheEcho) {
+    Open();
+    ASSERT_EQ(audio->SetBassPosition(10), 10);  // armed; its echo comes from the closed device
+    audio->CloseMixer();
+    MSG stale;
+    while (PeekMessageA(&stale, window.get(), 0, 0, PM_REMOVE)) {
+    }
+    ASSERT_EQ(audio->OpenMixer(window.get(), false), 1);
+    mixer->ChangeByAnotherProgram(kSpeakers, MIXERCONTROL_CONTROLTYPE_TREBLE, {100});
+    EXPECT_EQ(Deliver(), (Posted{headset::kTrebleChanged}));
 }
 
 TEST(SystemMixer, WithoutAudioDevicesThereIsNothingToOpen) {

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <ostream>
 #include <thread>
 #include <vector>
 
+#include "hid_usages.h"
 #include "test_window.h"
 #include "virtual_hid.h"
 
@@ -23,6 +25,10 @@ struct Button {
 };
 using Buttons = std::vector<Button>;
 
+void PrintTo(const Button& button, std::ostream* out) {
+    *out << std::hex << "(0x" << button.page << ", 0x" << button.usage << ")";
+}
+
 // Wine's own mouse and keyboard are HID devices of another vendor.
 VirtualHid::Device WineMouse() {
     VirtualHid::Device mouse;
@@ -30,22 +36,6 @@ VirtualHid::Device WineMouse() {
     mouse.productId = 0x0001;
     mouse.serial = L"0000";
     return mouse;
-}
-
-// Button messages that reach window until count arrived or a safety limit
-// passed (the reader thread posts them).
-Buttons WaitForButtons(HWND window, std::size_t count) {
-    Buttons received;
-    const ULONGLONG deadline = GetTickCount64() + 10000;
-    while (received.size() < count && GetTickCount64() < deadline) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_POSTMESSAGE);
-        MSG message;
-        while (PeekMessageA(&message, window, headset::kButtonMessage, headset::kButtonMessage,
-                            PM_REMOVE)) {
-            received.push_back({message.wParam, message.lParam});
-        }
-    }
-    return received;
 }
 
 // Waits until the reader thread has a read pending (or the limit passes).
@@ -56,13 +46,44 @@ bool WaitForPendingRead(const VirtualHid& hid) {
     return hid.ReadPending();
 }
 
-// Opens the headset with window as its notify window, and waits until its
-// reader has a read pending.
-void OpenListening(HidHeadset& headset, const VirtualHid& hid, HWND window) {
-    ASSERT_EQ(headset.FindAndOpen(), 1);
-    headset.SetNotifyWindow(window);
-    ASSERT_TRUE(WaitForPendingRead(hid));
+// The button messages posted to window so far: a sentinel posted now comes
+// after every one of them.
+Buttons ButtonsPosted(HWND window) {
+    constexpr UINT kSentinel = WM_APP + 77;
+    PostMessageA(window, kSentinel, 0, 0);
+    Buttons received;
+    MSG message;
+    while (GetMessageA(&message, window, 0, 0) > 0 && message.message != kSentinel) {
+        if (message.message == headset::kButtonMessage) {
+            received.push_back({message.wParam, message.lParam});
+        }
+    }
+    return received;
 }
+
+// A virtual headset of one device, opened with a window to post to, its
+// reader waiting on a read.
+struct Listening {
+    explicit Listening(const VirtualHid::Device& device = {}) : hid({device}), headset(hid) {
+        EXPECT_EQ(headset.FindAndOpen(), 1);
+        headset.SetNotifyWindow(window.get());
+        EXPECT_TRUE(WaitForPendingRead(hid));
+    }
+
+    // The button messages one input report gives. The report completes the
+    // read the reader waits on; the reader has posted all it will for it
+    // once it waits on the next read.
+    Buttons Report(BYTE buttons, BYTE reportId = VirtualHid::kReportId) {
+        EXPECT_TRUE(WaitForPendingRead(hid));
+        hid.SendInputReport(buttons, reportId);
+        EXPECT_TRUE(WaitForPendingRead(hid));
+        return ButtonsPosted(window.get());
+    }
+
+    testing_support::OwnerWindow window;
+    VirtualHid hid;
+    HidHeadset headset;
+};
 
 TEST(HidHeadset, OpensTheMakersDeviceAndReadsItsIdentity) {
     VirtualHid hid({WineMouse(), VirtualHid::Device{}});
@@ -101,44 +122,70 @@ TEST(HidHeadset, AFailedOpenClosesEverythingAndTriesTheNext) {
 }
 
 TEST(HidHeadset, MuteButtonIsPostedOncePerPress) {
-    testing_support::OwnerWindow window;
-    VirtualHid hid({VirtualHid::Device{}});
-    HidHeadset headset(hid);
-    OpenListening(headset, hid, window.get());
-    hid.SendInputReport(VirtualHid::kMuteBit);
-    EXPECT_EQ(WaitForButtons(window.get(), 1), (Buttons{{0x0C, 0xE2}}));
-    ASSERT_TRUE(WaitForPendingRead(hid));
-    hid.SendInputReport(0);  // released: nothing
-    ASSERT_TRUE(WaitForPendingRead(hid));
-    hid.SendInputReport(VirtualHid::kMuteBit);
-    EXPECT_EQ(WaitForButtons(window.get(), 1), (Buttons{{0x0C, 0xE2}}));
+    Listening device;
+    EXPECT_EQ(device.Report(VirtualHid::kMuteBit), (Buttons{{0x0C, 0xE2}}));
+    EXPECT_EQ(device.Report(0), Buttons{});  // released: nothing
+    EXPECT_EQ(device.Report(VirtualHid::kMuteBit), (Buttons{{0x0C, 0xE2}}));
+}
+
+TEST(HidHeadset, AReportThatCannotBeDecodedPostsNothing) {
+    Listening device;
+    EXPECT_EQ(device.Report(VirtualHid::kMuteBit), (Buttons{{0x0C, 0xE2}}));
+    // Not the press of the report before it again.
+    constexpr BYTE kForeignReportId = 7;
+    EXPECT_EQ(device.Report(VirtualHid::kMuteBit, kForeignReportId), Buttons{});
+    EXPECT_EQ(device.Report(0, kForeignReportId), Buttons{});
 }
 
 TEST(HidHeadset, ARangeGroupPostsEveryUsage) {
-    testing_support::OwnerWindow window;
-    VirtualHid::Device device;
-    device.hasVolumeRange = true;
-    VirtualHid hid({device});
-    HidHeadset headset(hid);
-    OpenListening(headset, hid, window.get());
-    hid.SendInputReport(VirtualHid::kVolumeUpBit);
-    EXPECT_EQ(WaitForButtons(window.get(), 2), (Buttons{{0x0C, 0xE9}, {0x0C, 0xEA}}));
+    VirtualHid::Device withRange;
+    withRange.hasVolumeRange = true;
+    Listening device(withRange);
+    EXPECT_EQ(device.Report(VirtualHid::kVolumeUpBit), (Buttons{{0x0C, 0xE9}, {0x0C, 0xEA}}));
+}
+
+// The value queries the reader makes for one report of a device.
+int ValueQueriesForOneReport(const VirtualHid::Device& faulty) {
+    Listening device(faulty);
+    EXPECT_EQ(device.Report(VirtualHid::kMuteBit), (Buttons{{0x0C, 0xE2}}));
+    return device.hid.UsageValueQueries();
+}
+
+TEST(HidHeadset, AWideValueRangeIsCut) {
+    VirtualHid::Device faulty;
+    faulty.inputValueGroups = 1;
+    faulty.inputValueLastUsage = 0xFFFF;
+    EXPECT_EQ(ValueQueriesForOneReport(faulty), static_cast<int>(headset::kMaxGroupUsages));
+}
+
+TEST(HidHeadset, OnlySoManyValueGroupsAreKept) {
+    VirtualHid::Device faulty;
+    faulty.inputValueGroups = 0xFFFF;
+    EXPECT_EQ(ValueQueriesForOneReport(faulty), static_cast<int>(headset::kMaxReportGroups));
+}
+
+TEST(HidHeadset, AClaimedUsageListLengthIsCut) {
+    // The claims grow, so that a reader without the cut fails at the small one.
+    for (const ULONG claimed : {0x10000ul, 0xFFFFFFFFul}) {
+        VirtualHid::Device faulty;
+        faulty.claimedUsageListLength = claimed;
+        Listening device(faulty);
+        EXPECT_EQ(device.Report(VirtualHid::kMuteBit), (Buttons{{0x0C, 0xE2}}));
+        ASSERT_LE(device.hid.LargestUsageListOffered(), headset::kMaxPressedUsages) << claimed;
+    }
 }
 
 TEST(HidHeadset, UnpluggingEndsTheReader) {
-    testing_support::OwnerWindow window;
-    VirtualHid hid({VirtualHid::Device{}});
-    HidHeadset headset(hid);
-    OpenListening(headset, hid, window.get());
-    hid.Unplug(0);
-    for (int i = 0; i < 500 && headset.IsReading(); ++i) {
+    Listening device;
+    device.hid.Unplug(0);
+    for (int i = 0; i < 500 && device.headset.IsReading(); ++i) {
         Sleep(10);
     }
-    EXPECT_FALSE(headset.IsReading());
-    EXPECT_TRUE(headset.IsOpen());  // open until closed
-    EXPECT_TRUE(WaitForButtons(window.get(), 0).empty());
-    headset.Close();
-    EXPECT_EQ(hid.OpenHandles(), 0);
+    EXPECT_FALSE(device.headset.IsReading());
+    EXPECT_TRUE(device.headset.IsOpen());                      // open until closed
+    EXPECT_EQ(ButtonsPosted(device.window.get()), Buttons{});  // the failed read gave nothing
+    device.headset.Close();
+    EXPECT_EQ(device.hid.OpenHandles(), 0);
 }
 
 TEST(HidHeadset, CloseCancelsAPendingRead) {
@@ -204,10 +251,8 @@ TEST(HidHeadset, ReaderUnderLoadWhileTheFrameReopens) {
     while (PeekMessageA(&message, window.get(), 0, 0, PM_REMOVE)) {
     }
     hid.SendInputReport(VirtualHid::kMuteBit);
-    EXPECT_TRUE(WaitForButtons(window.get(), 0).empty());
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_POSTMESSAGE);
-    EXPECT_FALSE(PeekMessageA(&message, window.get(), headset::kButtonMessage,
-                              headset::kButtonMessage, PM_REMOVE));
+    EXPECT_EQ(ButtonsPosted(window.get()), Buttons{});
+    EXPECT_FALSE(hid.ReadPending());
     EXPECT_EQ(hid.OpenHandles(), 0);
     EXPECT_EQ(hid.LivePreparsedData(), 0);
 }

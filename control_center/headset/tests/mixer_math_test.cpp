@@ -63,6 +63,15 @@ TEST(MixerMath, BalanceKeepsTheLouderChannel) {
     EXPECT_FALSE(SplitBalance(8, {1, 1}, -1, 65535));
 }
 
+TEST(MixerMath, NoSplitWhileAChannelIsUnknownOrOutOfBounds) {
+    EXPECT_FALSE(SplitBalance(4, {-1, -1}, 0, 65535));
+    EXPECT_FALSE(SplitBalance(4, {40000, -1}, 0, 65535));
+    EXPECT_FALSE(SplitBalance(8, {-1, 20000}, 0, 65535));
+    EXPECT_FALSE(SplitBalance(4, {70000, 100}, 0, 65535));
+    EXPECT_FALSE(SplitBalance(12, {50, 40000}, 100, 65535));
+    EXPECT_EQ(SplitBalance(4, {100, 65535}, 100, 65535), (Channels{65535, 32817}));
+}
+
 TEST(MixerMath, VolumeWithBalance) {
     const int raw10 = ToRaw(10, 0, 65535);
     EXPECT_EQ(ChannelsForVolume(10, 4, 0, 65535), (Channels{raw10, 4 * raw10 / 8}));

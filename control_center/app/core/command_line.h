@@ -1,0 +1,16 @@
+// The program part of a command line found in the registry, as the launcher
+// buttons start it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tavimo {
+
+// Line ends are dropped wherever they stand; then leading blanks and tabs
+// are skipped, and a quoted program ends at its closing quote (or at the
+// end, when the quote is never closed), an unquoted one at the first blank
+// or tab. The result is never longer than `commandLine`.
+std::string ExecutableOf(std::string_view commandLine);
+
+}  // namespace tavimo
