@@ -44,6 +44,9 @@ public:
     const std::vector<Write>& Writes() const { return writes_; }
     void FailWrites(bool fail) { failWrites_ = fail; }
     bool IsOpen() const { return openDevice_ >= 0; }
+    // Unplugging the headset takes its device away; a handle still open on
+    // it answers nothing but can be closed.
+    void SetHeadsetPresent(bool present);
 
     UINT GetNumDevs() override;
     MMRESULT Open(HMIXER* mixer, UINT device, DWORD_PTR callback, DWORD_PTR instance,
@@ -81,6 +84,7 @@ private:
     HWND callback_ = nullptr;
     std::vector<Write> writes_;
     bool failWrites_ = false;
+    bool headsetPresent_ = true;
 };
 
 }  // namespace devices
