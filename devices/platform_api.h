@@ -13,8 +13,8 @@ public:
     virtual ~PlatformApi() = default;
 
     virtual void Wait(DWORD milliseconds) = 0;
-    virtual HDEVNOTIFY RegisterDeviceNotification(HWND window, void* filter, DWORD flags) = 0;
-    virtual BOOL UnregisterDeviceNotification(HDEVNOTIFY handle) = 0;
+    virtual HDEVNOTIFY RegisterNotification(HWND window, void* filter, DWORD flags) = 0;
+    virtual BOOL UnregisterNotification(HDEVNOTIFY handle) = 0;
 };
 
 // The system's services (kernel32, user32).

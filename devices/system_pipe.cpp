@@ -1,5 +1,4 @@
 #include "pipe_api.h"
-#include "platform_api.h"
 
 namespace devices {
 namespace {
@@ -30,26 +29,10 @@ public:
     BOOL ClosePipe(HANDLE file) override { return ::CloseHandle(file); }
 };
 
-class SystemPlatformApi final : public PlatformApi {
-public:
-    void Wait(DWORD milliseconds) override { Sleep(milliseconds); }
-    HDEVNOTIFY RegisterDeviceNotification(HWND window, void* filter, DWORD flags) override {
-        return RegisterDeviceNotificationA(window, filter, flags);
-    }
-    BOOL UnregisterDeviceNotification(HDEVNOTIFY handle) override {
-        return ::UnregisterDeviceNotification(handle);
-    }
-};
-
 }  // namespace
 
 PipeApi& SystemPipe() {
     static SystemPipeApi api;
-    return api;
-}
-
-PlatformApi& SystemPlatform() {
-    static SystemPlatformApi api;
     return api;
 }
 

@@ -18,7 +18,13 @@ constexpr UINT kFirstTab = 202;
 constexpr UINT kLastTab = 205;
 constexpr int kCornerSize = 12;
 
+// Sent by Windows' multimedia system when audio devices come and go.
+const UINT kAudioDevicesChanged = RegisterWindowMessageA("winmm_devicechange");
+
 }  // namespace
+
+CMainFrame::CMainFrame(devices::DeviceSet devices)
+    : devices_(devices), audio_(devices), deviceNotification_(devices.platform) {}
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& create) {
     if (!CFrameWnd::PreCreateWindow(create)) {
@@ -31,6 +37,10 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& create) {
 }
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kAudioDevicesChanged && kAudioDevicesChanged != 0) {
+        OnAudioDevicesChanged();
+        return 0;
+    }
     switch (message) {
         case WM_CREATE:
             return OnCreate();
@@ -74,6 +84,13 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case kTextsChangedMessage:
             OnTextsChanged();
             return 0;
+        case WM_DEVICECHANGE:
+            OnDeviceChange(wParam, lParam);
+            break;  // and on to the default handling
+        case WM_DESTROY:
+            // The reader thread stops before its window goes.
+            audio_.CloseHeadset();
+            break;
         default:
             break;
     }
@@ -81,7 +98,11 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CMainFrame::OnCreate() {
-    deviceNotification_.Register(m_hWnd);
+    deviceNotification_.Register(m_hWnd, devices_.hid);
+    audio_.OpenHeadset(m_hWnd, [this](UINT title, UINT text) {
+        startupProblem_ = StartupMessage{title, text};
+    });
+    OpenMixer();
     layout_.SetOwner(m_hWnd);
     if (!LoadLayoutForHeadset()) {
         return -1;
@@ -95,12 +116,13 @@ LRESULT CMainFrame::OnCreate() {
                  (GetSystemMetrics(SM_CYSCREEN) - size.height) / 2};
     MoveWindow(m_hWnd, position_.x, position_.y, size.width, size.height, TRUE);
     CreateToolTips();
+    FullRefresh();
     return 0;
 }
 
 bool CMainFrame::LoadLayoutForHeadset() {
-    // No headset is opened yet: the layout for any other product.
-    return layout_.Load(ChooseLayout(0, {}));
+    layoutId_ = ChooseLayout(audio_.ProductId(), audio_.Hid().SerialNumber());
+    return layout_.Load(layoutId_);
 }
 
 void CMainFrame::ResizeToLayout() {

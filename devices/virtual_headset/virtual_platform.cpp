@@ -32,8 +32,12 @@ void VirtualPlatform::BroadcastInterface(WPARAM event, const std::string& path) 
     broadcast->dbcc_size = static_cast<DWORD>(storage.size());
     broadcast->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
     std::memcpy(broadcast->dbcc_name, path.c_str(), path.size() + 1);
+    SendToRegistered(WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(broadcast));
+}
+
+void VirtualPlatform::SendToRegistered(UINT message, WPARAM wParam, LPARAM lParam) const {
     for (HWND window : Registered()) {
-        SendMessageA(window, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(broadcast));
+        SendMessageA(window, message, wParam, lParam);
     }
 }
 
@@ -42,7 +46,7 @@ void VirtualPlatform::Wait(DWORD milliseconds) {
     waits_.push_back(milliseconds);
 }
 
-HDEVNOTIFY VirtualPlatform::RegisterDeviceNotification(HWND window, void* filter, DWORD) {
+HDEVNOTIFY VirtualPlatform::RegisterNotification(HWND window, void* filter, DWORD) {
     const std::lock_guard<std::mutex> guard(lock_);
     if (window == nullptr || filter == nullptr) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -52,7 +56,7 @@ HDEVNOTIFY VirtualPlatform::RegisterDeviceNotification(HWND window, void* filter
     return reinterpret_cast<HDEVNOTIFY>(static_cast<UINT_PTR>(windows_.size()));
 }
 
-BOOL VirtualPlatform::UnregisterDeviceNotification(HDEVNOTIFY handle) {
+BOOL VirtualPlatform::UnregisterNotification(HDEVNOTIFY handle) {
     const std::lock_guard<std::mutex> guard(lock_);
     const auto slot = reinterpret_cast<UINT_PTR>(handle);
     if (slot == 0 || slot > windows_.size() || windows_[slot - 1] == nullptr) {

@@ -21,10 +21,13 @@ public:
     // WM_DEVICECHANGE with a device-interface broadcast naming path, sent to
     // every registered window.
     void BroadcastInterface(WPARAM event, const std::string& path) const;
+    // A message the system sends every top-level window, sent to the
+    // registered ones.
+    void SendToRegistered(UINT message, WPARAM wParam, LPARAM lParam) const;
 
     void Wait(DWORD milliseconds) override;
-    HDEVNOTIFY RegisterDeviceNotification(HWND window, void* filter, DWORD flags) override;
-    BOOL UnregisterDeviceNotification(HDEVNOTIFY handle) override;
+    HDEVNOTIFY RegisterNotification(HWND window, void* filter, DWORD flags) override;
+    BOOL UnregisterNotification(HDEVNOTIFY handle) override;
 
 private:
     mutable std::mutex lock_;
