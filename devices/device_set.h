@@ -6,6 +6,7 @@
 #include "mixer_api.h"
 #include "pipe_api.h"
 #include "platform_api.h"
+#include "wave_api.h"
 
 namespace devices {
 
@@ -14,10 +15,11 @@ struct DeviceSet {
     HidApi& hid;
     PipeApi& pipe;
     PlatformApi& platform;
+    WaveApi& wave;
 };
 
 inline DeviceSet SystemDevices() {
-    return {SystemMixer(), SystemHid(), SystemPipe(), SystemPlatform()};
+    return {SystemMixer(), SystemHid(), SystemPipe(), SystemPlatform(), SystemWave()};
 }
 
 }  // namespace devices

@@ -23,8 +23,22 @@ const UINT kAudioDevicesChanged = RegisterWindowMessageA("winmm_devicechange");
 
 }  // namespace
 
-CMainFrame::CMainFrame(devices::DeviceSet devices)
-    : devices_(devices), audio_(devices), deviceNotification_(devices.platform) {}
+// The version of Windows the controller's rules ask for.
+WindowsVersion RunningVersion() {
+    OSVERSIONINFOA info = {};
+    info.dwOSVersionInfoSize = sizeof info;
+    if (!GetVersionExA(&info)) {
+        return {};
+    }
+    info.szCSDVersion[sizeof info.szCSDVersion - 1] = '\0';
+    return {info.dwMajorVersion, info.dwMinorVersion, info.szCSDVersion};
+}
+
+CMainFrame::CMainFrame(devices::DeviceSet devices, Desktop& desktop)
+    : devices_(devices),
+      audio_(devices),
+      desktop_(desktop),
+      deviceNotification_(devices.platform) {}
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& create) {
     if (!CFrameWnd::PreCreateWindow(create)) {
@@ -39,6 +53,9 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& create) {
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kAudioDevicesChanged && kAudioDevicesChanged != 0) {
         OnAudioDevicesChanged();
+        return 0;
+    }
+    if (controller_ && OnControllerMessage(message, wParam, lParam)) {
         return 0;
     }
     switch (message) {
@@ -59,12 +76,9 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_COMMAND:
             // A control's own notification goes back to its item; the items'
-            // commands come with lParam 0.
+            // commands (lParam 0) went to the controller above.
             if (lParam != 0) {
                 OnControlNotification(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
-                return 0;
-            }
-            if (OnCommand(LOWORD(wParam))) {
                 return 0;
             }
             break;
@@ -98,6 +112,8 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CMainFrame::OnCreate() {
+    controller_.emplace(m_hWnd, Controller::Services{audio_, settings_, desktop_, devices_.wave},
+                        RunningVersion(), settings_.InstallDirectory());
     deviceNotification_.Register(m_hWnd, devices_.hid);
     audio_.OpenHeadset(m_hWnd, [this](UINT title, UINT text) {
         startupProblem_ = StartupMessage{title, text};
@@ -118,6 +134,40 @@ LRESULT CMainFrame::OnCreate() {
     CreateToolTips();
     FullRefresh();
     return 0;
+}
+
+bool CMainFrame::OnControllerMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            // Items' commands come with lParam 0; the frame's own ids first.
+            return lParam == 0 &&
+                   (OnCommand(LOWORD(wParam)) || controller_->OnCommand(LOWORD(wParam)));
+        case skin::kSliderMovedH:
+            controller_->OnSliderMoved(wParam, lParam);
+            return true;
+        case MM_MIXM_CONTROL_CHANGE:
+            audio_.OnMixerControlChange(reinterpret_cast<HMIXER>(wParam),
+                                        static_cast<DWORD>(lParam));
+            return true;
+        case headset::kVolumeChanged:
+        case headset::kBassChanged:
+        case headset::kTrebleChanged:
+        case headset::kRecordingMuteChanged:
+        case headset::kBassBoostChanged:
+            controller_->OnMixerChanged(message);
+            return true;
+        case headset::kButtonMessage:
+            controller_->OnHeadsetButton(wParam, lParam);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CMainFrame::FullRefresh() {
+    if (controller_) {
+        controller_->FullRefresh();
+    }
 }
 
 bool CMainFrame::LoadLayoutForHeadset() {

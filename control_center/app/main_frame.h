@@ -9,6 +9,8 @@
 
 #include <optional>
 
+#include "controller.h"
+#include "desktop.h"
 #include "device_notification.h"
 #include "device_set.h"
 #include "frame_wnd.h"
@@ -34,7 +36,8 @@ public:
 
     // The headset is reached through devices: the system's in the product,
     // a virtual headset in tests and demos.
-    explicit CMainFrame(devices::DeviceSet devices = devices::SystemDevices());
+    explicit CMainFrame(devices::DeviceSet devices = devices::SystemDevices(),
+                        Desktop& desktop = SystemDesktop());
 
     // Operations the controller and the device handling use.
     void ResizeToLayout();
@@ -54,8 +57,8 @@ public:
 protected:
     BOOL PreCreateWindow(CREATESTRUCTA& create) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Re-reads every item from the device; the controller fills it in.
-    virtual void FullRefresh() {}
+    // Re-reads every item from the device, through the controller.
+    virtual void FullRefresh();
 
 private:
     LRESULT OnCreate();
@@ -69,6 +72,8 @@ private:
     void OnTextsChanged();
 
     bool LoadLayoutForHeadset();
+    // The controller's messages; false for any other message.
+    bool OnControllerMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Device arrival and removal.
     void OpenMixer();
     void OnDeviceChange(WPARAM event, LPARAM data);
@@ -79,6 +84,9 @@ private:
 
     devices::DeviceSet devices_;
     headset::HeadsetAudio audio_;
+    Desktop& desktop_;
+    SettingsStore settings_;
+    std::optional<Controller> controller_;  // from creation on
     DeviceNotification deviceNotification_;
     std::optional<StartupMessage> startupProblem_;
     bool arrivalPending_ = false;

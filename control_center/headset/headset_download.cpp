@@ -21,7 +21,7 @@ HeadsetAudio::HeadsetAudio(const devices::DeviceSet& devices, CodecAccess::Libra
 
 HeadsetAudio::HeadsetAudio(devices::MixerApi& mixer)
     : HeadsetAudio(devices::DeviceSet{mixer, devices::SystemHid(), devices::SystemPipe(),
-                                      devices::SystemPlatform()}) {}
+                                      devices::SystemPlatform(), devices::SystemWave()}) {}
 
 int HeadsetAudio::OpenHeadset(HWND window, const MessageSink& messages) {
     // From scratch: nothing of an earlier open survives a reopen.

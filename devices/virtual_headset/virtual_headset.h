@@ -15,6 +15,7 @@
 #include "virtual_mixer.h"
 #include "virtual_pipe.h"
 #include "virtual_platform.h"
+#include "virtual_wave.h"
 
 namespace devices {
 
@@ -24,12 +25,13 @@ public:
 
     VirtualHeadset(Family family, int model);
 
-    DeviceSet Devices() { return {mixer_, hid_, pipe_, platform_}; }
+    DeviceSet Devices() { return {mixer_, hid_, pipe_, platform_, wave_}; }
     VirtualHid& Hid() { return hid_; }
     VirtualMixer& Mixer() { return mixer_; }
     VirtualPipe& Pipe() { return pipe_; }
     VirtualPlatform& Platform() { return platform_; }
     VirtualCodec& Codec() { return codec_; }
+    VirtualWave& Wave() { return wave_; }
     // The HID interface path of the headset plugged in now.
     std::string HidPath() const { return VirtualHid::Path(device_); }
 
@@ -49,6 +51,7 @@ private:
     VirtualPipe pipe_;
     VirtualPlatform platform_;
     VirtualCodec codec_;
+    VirtualWave wave_;
     std::size_t device_ = 0;
     bool plugged_ = true;
 };

@@ -67,8 +67,8 @@ int DownloadTest::Open(std::vector<devices::VirtualHid::Device> devices,
                        headset::CodecAccess::Libraries libraries) {
     audio.reset();
     hid = std::make_unique<devices::VirtualHid>(devices);
-    audio = std::make_unique<headset::HeadsetAudio>(devices::DeviceSet{mixer, *hid, pipe, platform},
-                                                    libraries);
+    audio = std::make_unique<headset::HeadsetAudio>(
+        devices::DeviceSet{mixer, *hid, pipe, platform, wave}, libraries);
     audio->OpenMixer(window.get(), false);
     return audio->OpenHeadset(window.get(), [this](UINT title, UINT text) {
         messages.push_back({title, text});

@@ -17,6 +17,7 @@
 #include "virtual_mixer.h"
 #include "virtual_pipe.h"
 #include "virtual_platform.h"
+#include "virtual_wave.h"
 
 namespace headset_tests {
 
@@ -62,6 +63,7 @@ protected:
     devices::VirtualMixer mixer;
     devices::VirtualPipe pipe;
     devices::VirtualPlatform platform;
+    devices::VirtualWave wave;
     std::unique_ptr<devices::VirtualHid> hid;
     std::unique_ptr<headset::HeadsetAudio> audio;
     std::vector<Message> messages;

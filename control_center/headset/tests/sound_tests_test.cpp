@@ -89,15 +89,14 @@ protected:
         std::vector<std::vector<DWORD>> values = Snapshot();
         values.erase(values.begin(), values.begin() + 3);
         values.erase(values.end() - 2);  // the microphone's level
-        for (int position : {audio->GetVolumePosition(), audio->GetBalancePosition(),
-                             audio->GetBassPosition(), audio->GetTreblePosition(),
-                             audio->GetMicPosition()}) {
+        for (int position :
+             {audio->GetVolumePosition(), audio->GetBalancePosition(), audio->GetBassPosition(),
+              audio->GetTreblePosition(), audio->GetMicPosition()}) {
             values.push_back({static_cast<DWORD>(position)});
         }
         return values;
     }
 
-    VirtualWave wave;
     RecordingView view;
     std::vector<std::vector<DWORD>> before, whilePlaying;
 };
