@@ -321,3 +321,20 @@ TEST_F(DownloadTest, TheCodecRecordsAShippedFilesWordsInOrder) {
 }
 
 }  // namespace headset_tests
+
+namespace headset_tests {
+
+TEST_F(DownloadTest, HidDevicesAreNotListedForTheDriversClass) {
+    ASSERT_EQ(Open({Headset(kOlder, L"100-1-1")}), 1);
+    const HDEVINFO set = hid->GetClassDevs(&devices::kFilterDriverClass, DIGCF_DEVICEINTERFACE);
+    SP_DEVICE_INTERFACE_DATA data = {};
+    data.cbSize = sizeof data;
+    EXPECT_FALSE(hid->EnumDeviceInterfaces(set, &devices::kFilterDriverClass, 0, &data));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_MORE_ITEMS));
+    GUID hidClass;
+    hid->GetHidGuid(&hidClass);
+    EXPECT_TRUE(hid->EnumDeviceInterfaces(set, &hidClass, 0, &data));
+    hid->DestroyDeviceInfoList(set);
+}
+
+}  // namespace headset_tests
