@@ -338,3 +338,15 @@ TEST_F(DownloadTest, HidDevicesAreNotListedForTheDriversClass) {
 }
 
 }  // namespace headset_tests
+
+namespace headset_tests {
+
+TEST_F(DownloadTest, ALongInterfacePathArrivesWhole) {
+    pipe.SetInterfacePath("\\\\?\\usb#vid_a5c1&pid_0b52#" + std::string(400, 'p'));
+    ASSERT_EQ(Open({Headset(kOlder, L"100-1-1")}), 1);
+    ASSERT_TRUE(audio->HeadsetReady());
+    directory.Write("HS1001.BIN", Pattern(94));
+    EXPECT_EQ(audio->DownloadHeadphonePreset(0, directory.Path()), 94);
+}
+
+}  // namespace headset_tests
