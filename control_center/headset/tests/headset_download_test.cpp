@@ -350,3 +350,20 @@ TEST_F(DownloadTest, ALongInterfacePathArrivesWhole) {
 }
 
 }  // namespace headset_tests
+
+namespace headset_tests {
+
+TEST_F(DownloadTest, ANewerHeadsetAfterAnOlderOneGetsNoPipeWrites) {
+    devices::VirtualCodec codec;
+    ASSERT_EQ(Open({Headset(kOlder, L"100-1-1")}), 1);
+    hid->Unplug(0);
+    hid->Plug(Headset(kNewer, L"100-1-1"));
+    ASSERT_EQ(audio->OpenHeadset(window.get()), 1);
+    ASSERT_EQ(audio->ProductId(), kNewer);
+    directory.Write("MIC1001.BIN", Pattern(94));
+    EXPECT_EQ(audio->DownloadMicPreset(0, directory.Path()), 0);
+    EXPECT_EQ(pipe.OpenCalls(), 0);
+    EXPECT_TRUE(hid->OutputReports().empty());
+}
+
+}  // namespace headset_tests
