@@ -3,22 +3,8 @@
 namespace devices {
 namespace {
 
-class SystemPipeApi final : public PipeApi {
+class SystemPipeApi final : public SystemInterfaceList<PipeApi> {
 public:
-    HDEVINFO GetClassDevs(const GUID* guid, DWORD flags) override {
-        return SetupDiGetClassDevsA(guid, nullptr, nullptr, flags);
-    }
-    BOOL EnumDeviceInterfaces(HDEVINFO set, const GUID* guid, DWORD index,
-                              SP_DEVICE_INTERFACE_DATA* data) override {
-        return SetupDiEnumDeviceInterfaces(set, nullptr, guid, index, data);
-    }
-    BOOL GetDeviceInterfaceDetail(HDEVINFO set, SP_DEVICE_INTERFACE_DATA* data,
-                                  SP_DEVICE_INTERFACE_DETAIL_DATA_A* detail, DWORD size,
-                                  DWORD* required) override {
-        return SetupDiGetDeviceInterfaceDetailA(set, data, detail, size, required, nullptr);
-    }
-    BOOL DestroyDeviceInfoList(HDEVINFO set) override { return SetupDiDestroyDeviceInfoList(set); }
-
     HANDLE CreatePipeFile(const char* path, DWORD access, DWORD share, DWORD disposition,
                           DWORD flags) override {
         return CreateFileA(path, access, share, nullptr, disposition, flags, nullptr);

@@ -16,6 +16,11 @@ void VirtualPipe::SetPresent(bool present) {
     present_ = present;
 }
 
+void VirtualPipe::SetInterfacePath(std::string path) {
+    const std::lock_guard<std::mutex> guard(lock_);
+    path_ = std::move(path);
+}
+
 void VirtualPipe::FailOpens(int count) {
     const std::lock_guard<std::mutex> guard(lock_);
     failOpens_ = count;
@@ -81,8 +86,9 @@ BOOL VirtualPipe::EnumDeviceInterfaces(HDEVINFO set, const GUID* guid, DWORD ind
 BOOL VirtualPipe::GetDeviceInterfaceDetail(HDEVINFO set, SP_DEVICE_INTERFACE_DATA*,
                                            SP_DEVICE_INTERFACE_DETAIL_DATA_A* detail, DWORD size,
                                            DWORD* required) {
+    const std::lock_guard<std::mutex> guard(lock_);
     const DWORD needed = static_cast<DWORD>(
-        offsetof(SP_DEVICE_INTERFACE_DETAIL_DATA_A, DevicePath) + sizeof kInterfacePath);
+        offsetof(SP_DEVICE_INTERFACE_DETAIL_DATA_A, DevicePath) + path_.size() + 1);
     if (required != nullptr) {
         *required = needed;
     }
@@ -90,7 +96,7 @@ BOOL VirtualPipe::GetDeviceInterfaceDetail(HDEVINFO set, SP_DEVICE_INTERFACE_DAT
         SetLastError(ERROR_INSUFFICIENT_BUFFER);
         return FALSE;
     }
-    std::memcpy(detail->DevicePath, kInterfacePath, sizeof kInterfacePath);
+    std::memcpy(detail->DevicePath, path_.c_str(), path_.size() + 1);
     return TRUE;
 }
 
@@ -106,7 +112,7 @@ BOOL VirtualPipe::DestroyDeviceInfoList(HDEVINFO set) {
 HANDLE VirtualPipe::CreatePipeFile(const char* path, DWORD access, DWORD, DWORD, DWORD) {
     const std::lock_guard<std::mutex> guard(lock_);
     ++openCalls_;
-    const std::string expected = std::string(kInterfacePath) + kPipeSuffix;
+    const std::string expected = path_ + kPipeSuffix;
     if (!present_ || path == nullptr || expected != path ||
         (access & (GENERIC_READ | GENERIC_WRITE)) != (GENERIC_READ | GENERIC_WRITE)) {
         SetLastError(ERROR_FILE_NOT_FOUND);

@@ -22,6 +22,8 @@ public:
     explicit VirtualPipe(bool present = true) : present_(present) {}
 
     void SetPresent(bool present);
+    // Another interface path (of any length) for the driver.
+    void SetInterfacePath(std::string path);
     // The next count opens (or writes) fail.
     void FailOpens(int count);
     void FailWrites(int count);
@@ -51,6 +53,7 @@ public:
 private:
     mutable std::mutex lock_;
     bool present_;
+    std::string path_ = kInterfacePath;
     int failOpens_ = 0, failWrites_ = 0;
     int openCalls_ = 0, writeCalls_ = 0, openHandles_ = 0, openSets_ = 0;
     std::vector<std::vector<BYTE>> blocks_;

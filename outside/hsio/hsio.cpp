@@ -8,39 +8,47 @@
 #include <windows.h>
 
 #include <cstring>
+#include <mutex>
 
 #include "codec_block.h"
 #include "unique_handle.h"
 
 namespace {
 
-// The block of this process, mapped for the length of one call.
+// The block of this process, mapped at the first call that finds it and
+// kept until the library is unloaded.
 class MappedBlock {
 public:
-    MappedBlock()
-        : mapping_(OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE,
-                                    hsio::BlockName(GetCurrentProcessId()).c_str())),
-          view_(mapping_ ? MapViewOfFile(mapping_.get(), FILE_MAP_ALL_ACCESS, 0, 0,
-                                         sizeof(hsio::CodecBlock))
-                         : nullptr) {}
     ~MappedBlock() {
         if (view_ != nullptr) {
             UnmapViewOfFile(view_);
         }
     }
-    MappedBlock(const MappedBlock&) = delete;
-    MappedBlock& operator=(const MappedBlock&) = delete;
 
     // The codec, when there is one and it answers.
-    hsio::CodecBlock* Codec() const {
+    hsio::CodecBlock* Codec() {
+        const std::lock_guard<std::mutex> guard(lock_);
+        if (view_ == nullptr) {
+            mapping_.reset(OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE,
+                                            hsio::BlockName(GetCurrentProcessId()).c_str()));
+            view_ = mapping_ ? MapViewOfFile(mapping_.get(), FILE_MAP_ALL_ACCESS, 0, 0,
+                                             sizeof(hsio::CodecBlock))
+                             : nullptr;
+        }
         auto* block = static_cast<hsio::CodecBlock*>(view_);
         return block != nullptr && block->answering != 0 ? block : nullptr;
     }
 
 private:
+    std::mutex lock_;
     tavimo::UniqueHandle mapping_;
-    void* view_;
+    void* view_ = nullptr;
 };
+
+hsio::CodecBlock* Codec() {
+    static MappedBlock block;
+    return block.Codec();
+}
 
 bool InMemory(DWORD address, DWORD length) {
     return static_cast<unsigned long long>(address) + length <= hsio::kMemorySize;
@@ -51,8 +59,7 @@ bool InMemory(DWORD address, DWORD length) {
 extern "C" {
 
 BOOL WINAPI HsioGetMem(DWORD address, DWORD length, BYTE* buffer) {
-    const MappedBlock block;
-    hsio::CodecBlock* codec = block.Codec();
+    hsio::CodecBlock* codec = Codec();
     if (codec == nullptr || buffer == nullptr || !InMemory(address, length)) {
         return FALSE;
     }
@@ -61,8 +68,7 @@ BOOL WINAPI HsioGetMem(DWORD address, DWORD length, BYTE* buffer) {
 }
 
 BOOL WINAPI HsioSetMem(DWORD address, DWORD length, const BYTE* buffer) {
-    const MappedBlock block;
-    hsio::CodecBlock* codec = block.Codec();
+    hsio::CodecBlock* codec = Codec();
     if (codec == nullptr || buffer == nullptr || !InMemory(address, length)) {
         return FALSE;
     }
@@ -71,8 +77,7 @@ BOOL WINAPI HsioSetMem(DWORD address, DWORD length, const BYTE* buffer) {
 }
 
 BOOL WINAPI HsioXDSPRead(DWORD address, LONG* value) {
-    const MappedBlock block;
-    hsio::CodecBlock* codec = block.Codec();
+    hsio::CodecBlock* codec = Codec();
     if (codec == nullptr || value == nullptr || address >= hsio::kRegisterCount) {
         return FALSE;
     }
@@ -83,8 +88,7 @@ BOOL WINAPI HsioXDSPRead(DWORD address, LONG* value) {
 // Every write reaching the codec is recorded, in order, also one to an
 // address the DSP does not have.
 BOOL WINAPI HsioXDSPWrite(DWORD address, LONG value) {
-    const MappedBlock block;
-    hsio::CodecBlock* codec = block.Codec();
+    hsio::CodecBlock* codec = Codec();
     if (codec == nullptr) {
         return FALSE;
     }

@@ -321,3 +321,49 @@ TEST_F(DownloadTest, TheCodecRecordsAShippedFilesWordsInOrder) {
 }
 
 }  // namespace headset_tests
+
+namespace headset_tests {
+
+TEST_F(DownloadTest, HidDevicesAreNotListedForTheDriversClass) {
+    ASSERT_EQ(Open({Headset(kOlder, L"100-1-1")}), 1);
+    const HDEVINFO set = hid->GetClassDevs(&devices::kFilterDriverClass, DIGCF_DEVICEINTERFACE);
+    SP_DEVICE_INTERFACE_DATA data = {};
+    data.cbSize = sizeof data;
+    EXPECT_FALSE(hid->EnumDeviceInterfaces(set, &devices::kFilterDriverClass, 0, &data));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_MORE_ITEMS));
+    GUID hidClass;
+    hid->GetHidGuid(&hidClass);
+    EXPECT_TRUE(hid->EnumDeviceInterfaces(set, &hidClass, 0, &data));
+    hid->DestroyDeviceInfoList(set);
+}
+
+}  // namespace headset_tests
+
+namespace headset_tests {
+
+TEST_F(DownloadTest, ALongInterfacePathArrivesWhole) {
+    pipe.SetInterfacePath("\\\\?\\usb#vid_a5c1&pid_0b52#" + std::string(400, 'p'));
+    ASSERT_EQ(Open({Headset(kOlder, L"100-1-1")}), 1);
+    ASSERT_TRUE(audio->HeadsetReady());
+    directory.Write("HS1001.BIN", Pattern(94));
+    EXPECT_EQ(audio->DownloadHeadphonePreset(0, directory.Path()), 94);
+}
+
+}  // namespace headset_tests
+
+namespace headset_tests {
+
+TEST_F(DownloadTest, ANewerHeadsetAfterAnOlderOneGetsNoPipeWrites) {
+    devices::VirtualCodec codec;
+    ASSERT_EQ(Open({Headset(kOlder, L"100-1-1")}), 1);
+    hid->Unplug(0);
+    hid->Plug(Headset(kNewer, L"100-1-1"));
+    ASSERT_EQ(audio->OpenHeadset(window.get()), 1);
+    ASSERT_EQ(audio->ProductId(), kNewer);
+    directory.Write("MIC1001.BIN", Pattern(94));
+    EXPECT_EQ(audio->DownloadMicPreset(0, directory.Path()), 0);
+    EXPECT_EQ(pipe.OpenCalls(), 0);
+    EXPECT_TRUE(hid->OutputReports().empty());
+}
+
+}  // namespace headset_tests
