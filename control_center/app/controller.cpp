@@ -162,11 +162,11 @@ void Controller::OnMixerChanged(UINT message) {
             break;
         case headset::kRecordingMuteChanged:
             UpdateSwitchButton(kMuteButton, &headset::HeadsetAudio::GetRecordingMute,
-                               &headset::HeadsetAudio::SetRecordingMute);
+                               &headset::HeadsetAudio::SetRecordingMute, false);
             break;
         case headset::kBassBoostChanged:
             UpdateSwitchButton(kBassBoostButton, &headset::HeadsetAudio::GetBassBoost,
-                               &headset::HeadsetAudio::SetBassBoost);
+                               &headset::HeadsetAudio::SetBassBoost, false);
             break;
         default:
             break;

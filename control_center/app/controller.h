@@ -49,8 +49,11 @@ private:
     void UpdateBass() const;
     void UpdateTreble() const;
     void UpdateMicLevel() const;
+    // The button shows the switch as read. A refresh writes the value back
+    // as read; an update for another program's change does not, since the
+    // recording mute's write would be heard again and again.
     void UpdateSwitchButton(int id, int (headset::HeadsetAudio::*get)() const,
-                            int (headset::HeadsetAudio::*set)(int)) const;
+                            int (headset::HeadsetAudio::*set)(int), bool writeBack) const;
     void ToggleSwitch(int id, int (headset::HeadsetAudio::*get)() const,
                       int (headset::HeadsetAudio::*set)(int)) const;
     void UpdateModelName() const;

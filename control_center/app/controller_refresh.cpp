@@ -84,10 +84,10 @@ void Controller::UpdateMicLevel() const {
 }
 
 void Controller::UpdateSwitchButton(int id, int (headset::HeadsetAudio::*get)() const,
-                                    int (headset::HeadsetAudio::*set)(int)) const {
+                                    int (headset::HeadsetAudio::*set)(int), bool writeBack) const {
     headset::HeadsetAudio& audio = services_.audio;
     const int value = (audio.*get)();
-    if (value != headset::kUnknown) {
+    if (writeBack && value != headset::kUnknown) {
         (audio.*set)(value);  // written back as read; the button shows the value read
     }
     if (auto* button = FindItem<skin::DIButton>(frame_, id)) {
@@ -132,10 +132,10 @@ void Controller::FullRefresh() {
     UpdateBalance();
     UpdateMicLevel();
     UpdateSwitchButton(kMuteButton, &headset::HeadsetAudio::GetRecordingMute,
-                       &headset::HeadsetAudio::SetRecordingMute);
+                       &headset::HeadsetAudio::SetRecordingMute, true);
     UpdateBass();
     UpdateSwitchButton(kBassBoostButton, &headset::HeadsetAudio::GetBassBoost,
-                       &headset::HeadsetAudio::SetBassBoost);
+                       &headset::HeadsetAudio::SetBassBoost, true);
     UpdateTreble();
     UpdateModelName();
     UpdateSliderActivity();
