@@ -8,6 +8,8 @@
 
 #include <setupapi.h>
 
+#include "interface_list_api.h"
+
 // MinGW's HID headers do not declare C linkage themselves.
 extern "C" {
 #include <hidusage.h>  // first: the others use its types
@@ -18,18 +20,9 @@ extern "C" {
 
 namespace devices {
 
-class HidApi {
+class HidApi : public InterfaceListApi {
 public:
-    virtual ~HidApi() = default;
-
     virtual void GetHidGuid(GUID* guid) = 0;
-    virtual HDEVINFO GetClassDevs(const GUID* guid, DWORD flags) = 0;
-    virtual BOOL EnumDeviceInterfaces(HDEVINFO set, const GUID* guid, DWORD index,
-                                      SP_DEVICE_INTERFACE_DATA* data) = 0;
-    virtual BOOL GetDeviceInterfaceDetail(HDEVINFO set, SP_DEVICE_INTERFACE_DATA* data,
-                                          SP_DEVICE_INTERFACE_DETAIL_DATA_A* detail, DWORD size,
-                                          DWORD* required) = 0;
-    virtual BOOL DestroyDeviceInfoList(HDEVINFO set) = 0;
 
     virtual HANDLE CreateDeviceFile(const char* path, DWORD access, DWORD share, DWORD disposition,
                                     DWORD flags) = 0;

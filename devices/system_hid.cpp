@@ -3,22 +3,9 @@
 namespace devices {
 namespace {
 
-class SystemHidApi final : public HidApi {
+class SystemHidApi final : public SystemInterfaceList<HidApi> {
 public:
     void GetHidGuid(GUID* guid) override { HidD_GetHidGuid(guid); }
-    HDEVINFO GetClassDevs(const GUID* guid, DWORD flags) override {
-        return SetupDiGetClassDevsA(guid, nullptr, nullptr, flags);
-    }
-    BOOL EnumDeviceInterfaces(HDEVINFO set, const GUID* guid, DWORD index,
-                              SP_DEVICE_INTERFACE_DATA* data) override {
-        return SetupDiEnumDeviceInterfaces(set, nullptr, guid, index, data);
-    }
-    BOOL GetDeviceInterfaceDetail(HDEVINFO set, SP_DEVICE_INTERFACE_DATA* data,
-                                  SP_DEVICE_INTERFACE_DETAIL_DATA_A* detail, DWORD size,
-                                  DWORD* required) override {
-        return SetupDiGetDeviceInterfaceDetailA(set, data, detail, size, required, nullptr);
-    }
-    BOOL DestroyDeviceInfoList(HDEVINFO set) override { return SetupDiDestroyDeviceInfoList(set); }
 
     HANDLE CreateDeviceFile(const char* path, DWORD access, DWORD share, DWORD disposition,
                             DWORD flags) override {

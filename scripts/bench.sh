@@ -7,3 +7,4 @@ sh scripts/deps.sh
 sh scripts/build.sh bench
 build/bench/bin/bandcalc_bench "$@"
 build/bench/bin/layout_bench "$@"
+build/bench/bin/preset_bench "$@"

@@ -2,8 +2,6 @@
 
 #include <dbt.h>
 
-#include "hid_api.h"
-
 namespace tavimo {
 namespace {
 
@@ -18,11 +16,11 @@ bool IsWindows98SecondEdition(const OSVERSIONINFOA& version) {
 
 DeviceNotification::~DeviceNotification() {
     if (handle_ != nullptr) {
-        UnregisterDeviceNotification(handle_);
+        platform_.UnregisterNotification(handle_);
     }
 }
 
-void DeviceNotification::Register(HWND window) {
+void DeviceNotification::Register(HWND window, devices::HidApi& hid) {
     OSVERSIONINFOA version = {};
     version.dwOSVersionInfoSize = sizeof version;
     if (handle_ != nullptr || !GetVersionExA(&version) || IsWindows98SecondEdition(version)) {
@@ -31,8 +29,8 @@ void DeviceNotification::Register(HWND window) {
     DEV_BROADCAST_DEVICEINTERFACE_A filter = {};
     filter.dbcc_size = sizeof filter;
     filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    devices::SystemHid().GetHidGuid(&filter.dbcc_classguid);
-    handle_ = RegisterDeviceNotificationA(window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+    hid.GetHidGuid(&filter.dbcc_classguid);
+    handle_ = platform_.RegisterNotification(window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
 }
 
 }  // namespace tavimo

@@ -4,20 +4,24 @@
 
 #include <windows.h>
 
+#include "hid_api.h"
+#include "platform_api.h"
+
 namespace tavimo {
 
 class DeviceNotification {
 public:
-    DeviceNotification() = default;
+    explicit DeviceNotification(devices::PlatformApi& platform) : platform_(platform) {}
     ~DeviceNotification();
     DeviceNotification(const DeviceNotification&) = delete;
     DeviceNotification& operator=(const DeviceNotification&) = delete;
 
-    // Registers window once, except on Windows 98 Second Edition, whose
-    // device notifications are not used.
-    void Register(HWND window);
+    // Registers window once for the HID class's interfaces, except on
+    // Windows 98 Second Edition, whose device notifications are not used.
+    void Register(HWND window, devices::HidApi& hid);
 
 private:
+    devices::PlatformApi& platform_;
     HDEVNOTIFY handle_ = nullptr;
 };
 

@@ -18,7 +18,27 @@ constexpr UINT kFirstTab = 202;
 constexpr UINT kLastTab = 205;
 constexpr int kCornerSize = 12;
 
+// Sent by Windows' multimedia system when audio devices come and go.
+const UINT kAudioDevicesChanged = RegisterWindowMessageA("winmm_devicechange");
+
 }  // namespace
+
+// The version of Windows the controller's rules ask for.
+WindowsVersion RunningVersion() {
+    OSVERSIONINFOA info = {};
+    info.dwOSVersionInfoSize = sizeof info;
+    if (!GetVersionExA(&info)) {
+        return {};
+    }
+    info.szCSDVersion[sizeof info.szCSDVersion - 1] = '\0';
+    return {info.dwMajorVersion, info.dwMinorVersion, info.szCSDVersion};
+}
+
+CMainFrame::CMainFrame(devices::DeviceSet devices, Desktop& desktop)
+    : devices_(devices),
+      audio_(devices),
+      desktop_(desktop),
+      deviceNotification_(devices.platform) {}
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& create) {
     if (!CFrameWnd::PreCreateWindow(create)) {
@@ -31,6 +51,13 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& create) {
 }
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kAudioDevicesChanged && kAudioDevicesChanged != 0) {
+        OnAudioDevicesChanged();
+        return 0;
+    }
+    if (controller_ && OnControllerMessage(message, wParam, lParam)) {
+        return 0;
+    }
     switch (message) {
         case WM_CREATE:
             return OnCreate();
@@ -49,12 +76,9 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_COMMAND:
             // A control's own notification goes back to its item; the items'
-            // commands come with lParam 0.
+            // commands (lParam 0) went to the controller above.
             if (lParam != 0) {
                 OnControlNotification(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
-                return 0;
-            }
-            if (OnCommand(LOWORD(wParam))) {
                 return 0;
             }
             break;
@@ -74,6 +98,13 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case kTextsChangedMessage:
             OnTextsChanged();
             return 0;
+        case WM_DEVICECHANGE:
+            OnDeviceChange(wParam, lParam);
+            break;  // and on to the default handling
+        case WM_DESTROY:
+            // The reader thread stops before its window goes.
+            audio_.CloseHeadset();
+            break;
         default:
             break;
     }
@@ -81,7 +112,13 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CMainFrame::OnCreate() {
-    deviceNotification_.Register(m_hWnd);
+    controller_.emplace(m_hWnd, Controller::Services{audio_, settings_, desktop_, devices_.wave},
+                        RunningVersion(), settings_.InstallDirectory());
+    deviceNotification_.Register(m_hWnd, devices_.hid);
+    audio_.OpenHeadset(m_hWnd, [this](UINT title, UINT text) {
+        startupProblem_ = StartupMessage{title, text};
+    });
+    OpenMixer();
     layout_.SetOwner(m_hWnd);
     if (!LoadLayoutForHeadset()) {
         return -1;
@@ -95,12 +132,47 @@ LRESULT CMainFrame::OnCreate() {
                  (GetSystemMetrics(SM_CYSCREEN) - size.height) / 2};
     MoveWindow(m_hWnd, position_.x, position_.y, size.width, size.height, TRUE);
     CreateToolTips();
+    FullRefresh();
     return 0;
 }
 
+bool CMainFrame::OnControllerMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            // Items' commands come with lParam 0; the frame's own ids first.
+            return lParam == 0 &&
+                   (OnCommand(LOWORD(wParam)) || controller_->OnCommand(LOWORD(wParam)));
+        case skin::kSliderMovedH:
+            controller_->OnSliderMoved(wParam, lParam);
+            return true;
+        case MM_MIXM_CONTROL_CHANGE:
+            audio_.OnMixerControlChange(reinterpret_cast<HMIXER>(wParam),
+                                        static_cast<DWORD>(lParam));
+            return true;
+        case headset::kVolumeChanged:
+        case headset::kBassChanged:
+        case headset::kTrebleChanged:
+        case headset::kRecordingMuteChanged:
+        case headset::kBassBoostChanged:
+            controller_->OnMixerChanged(message);
+            return true;
+        case headset::kButtonMessage:
+            controller_->OnHeadsetButton(wParam, lParam);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CMainFrame::FullRefresh() {
+    if (controller_) {
+        controller_->FullRefresh();
+    }
+}
+
 bool CMainFrame::LoadLayoutForHeadset() {
-    // No headset is opened yet: the layout for any other product.
-    return layout_.Load(ChooseLayout(0, {}));
+    layoutId_ = ChooseLayout(audio_.ProductId(), audio_.Hid().SerialNumber());
+    return layout_.Load(layoutId_);
 }
 
 void CMainFrame::ResizeToLayout() {

@@ -7,8 +7,14 @@
 
 #include <windows.h>
 
+#include <optional>
+
+#include "controller.h"
+#include "desktop.h"
 #include "device_notification.h"
+#include "device_set.h"
 #include "frame_wnd.h"
+#include "headset_audio.h"
 #include "skin_layout.h"
 
 namespace tavimo {
@@ -18,10 +24,20 @@ inline constexpr UINT kFrameResourceId = 10128;
 // Private messages of the frame.
 inline constexpr UINT kTextsChangedMessage = WM_USER + 100;
 
+// A start-up message of Open the headset: title and text string ids.
+struct StartupMessage {
+    UINT title, text;
+};
+
 class CMainFrame : public framework::CFrameWnd {
 public:
     static constexpr int kTopPanel = 1;
     static constexpr int kPagePanel = 4;
+
+    // The headset is reached through devices: the system's in the product,
+    // a virtual headset in tests and demos.
+    explicit CMainFrame(devices::DeviceSet devices = devices::SystemDevices(),
+                        Desktop& desktop = SystemDesktop());
 
     // Operations the controller and the device handling use.
     void ResizeToLayout();
@@ -31,10 +47,18 @@ public:
     int CurrentPage() const { return page_; }
     POINT RememberedPosition() const { return position_; }
     const skin::SkinLayout& Layout() const { return layout_; }
+    // The LAYOUT resource shown, chosen by the headset's product and model.
+    int LayoutId() const { return layoutId_; }
+    headset::HeadsetAudio& Audio() { return audio_; }
+    // What opening the headset at start-up found wrong, for the controller
+    // to tell the user.
+    const std::optional<StartupMessage>& StartupProblem() const { return startupProblem_; }
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCTA& create) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Re-reads every item from the device, through the controller.
+    virtual void FullRefresh();
 
 private:
     LRESULT OnCreate();
@@ -48,12 +72,27 @@ private:
     void OnTextsChanged();
 
     bool LoadLayoutForHeadset();
+    // The controller's messages; false for any other message.
+    bool OnControllerMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Device arrival and removal.
+    void OpenMixer();
+    void OnDeviceChange(WPARAM event, LPARAM data);
+    void OnAudioDevicesChanged();
+    void Rebuild();
     void ShapeWindow(skin::Size size);
     void CreateToolTips();
 
+    devices::DeviceSet devices_;
+    headset::HeadsetAudio audio_;
+    Desktop& desktop_;
+    SettingsStore settings_;
+    std::optional<Controller> controller_;  // from creation on
     DeviceNotification deviceNotification_;
+    std::optional<StartupMessage> startupProblem_;
+    bool arrivalPending_ = false;
     POINT position_ = {0, 0};
     skin::SkinLayout layout_;
+    int layoutId_ = 0;
     int page_ = 1;
     skin::Size shape_;  // the size the window region was last made for
     HWND toolTips_ = nullptr;

@@ -1,14 +1,25 @@
-// HeadsetAudio, its mixer part: the headset's speaker and microphone
-// settings through the Windows mixer, in the skin's 0..16 slider positions,
-// and changes made by other programs reported to the frame. Results are -1
-// for unknown or failed.
+// HeadsetAudio: the headset's speaker and microphone settings through the
+// Windows mixer, in the skin's 0..16 slider positions, and changes made by
+// other programs reported to the frame; the HID device, and the equalizer
+// presets downloaded through the filter driver's pipe (older family) or the
+// codec-access library (newer family). Results are -1 for unknown or failed
+// unless an operation says otherwise.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "codec_access.h"
+#include "device_set.h"
+#include "hid_headset.h"
 #include "mixer_api.h"
 #include "mixer_device.h"
 #include "mixer_math.h"
+#include "pipe_channel.h"
 
 namespace headset {
 
@@ -20,9 +31,48 @@ inline constexpr UINT kTrebleChanged = WM_USER + 258;
 inline constexpr UINT kRecordingMuteChanged = WM_USER + 259;
 inline constexpr UINT kBassBoostChanged = WM_USER + 260;
 
+// Start-up messages of Open the headset: title and text string ids.
+inline constexpr UINT kMissingHeadsetTitle = 1021, kMissingHeadsetText = 1022;
+inline constexpr UINT kMissingDriverTitle = 1124;
+inline constexpr UINT kMissingPipeText = 1127, kMissingCodecText = 1125;
+using MessageSink = std::function<void(UINT titleId, UINT textId)>;
+
+// The pause between lowering the volume and writing the newer family's DSP.
+inline constexpr DWORD kCodecDownloadPause = 250;
+
 class HeadsetAudio {
 public:
-    explicit HeadsetAudio(devices::MixerApi& mixer) : device_(mixer), api_(mixer) {}
+    explicit HeadsetAudio(const devices::DeviceSet& devices, CodecAccess::Libraries libraries = {});
+    // The mixer part over mixer; the other devices are the system's.
+    explicit HeadsetAudio(devices::MixerApi& mixer);
+    HeadsetAudio(const HeadsetAudio&) = delete;
+    HeadsetAudio& operator=(const HeadsetAudio&) = delete;
+
+    // Opens the HID device, then the older family's pipe or the newer
+    // family's codec binding, from scratch. A failure's message goes to
+    // messages when there is one. 1 when the HID side opened, else 0.
+    int OpenHeadset(HWND window, const MessageSink& messages = {});
+    // Unloads the codec binding, closes the HID device and the mixer. 1 when
+    // the headset was of the newer family.
+    int CloseHeadset();
+    bool HeadsetReady() const { return headsetReady_; }
+    // Of the last opened headset; kept after it is closed.
+    std::uint16_t ProductId() const { return hid_.ProductId(); }
+    int ModelNumber() const { return hid_.ModelNumber(); }
+    const HidHeadset& Hid() const { return hid_; }
+    bool CodecLoaded() const { return codec_.IsLoaded(); }
+
+    // directory is the installation directory, a plain prefix. Bytes
+    // written to the pipe, or for the newer family 1 when the DSP was
+    // written; 0 when nothing was sent.
+    int DownloadHeadphonePreset(int index, std::string_view directory);
+    // Bytes written to the pipe; 0 when nothing was sent.
+    int DownloadMicPreset(int index, std::string_view directory);
+    // The gain report of a microphone preset; 1 when sent.
+    int SendMicGainForPreset(int index);
+    int SilenceMicGain();
+    // For the newer family, 1 while its codec answers; else 0.
+    int CodecStillPresent() const;
 
     // Opens device 0 as it is, or with search the first device whose name
     // contains "USB" or "Quorvel". 1 when a device was opened, else 0.
@@ -96,8 +146,17 @@ private:
     bool WriteChannels(Channels channels);
     bool OpenDevice(UINT index, HWND window, bool search);
 
+    int WritePipePreset(PresetKind kind, int index, std::string_view directory);
+    int WriteCodecPreset(int index, std::string_view directory);
+
     MixerDevice device_;
     devices::MixerApi& api_;
+    devices::PlatformApi& platform_;
+    HidHeadset hid_;
+    PipeChannel pipe_;
+    CodecAccess codec_;
+    std::vector<std::uint8_t> presetBuffer_;
+    bool headsetReady_ = false;
     HWND window_ = nullptr;
     bool mixerOpen_ = false;
     State state_;

@@ -57,6 +57,8 @@ public:
     int Open(const std::string& path);
     void Close();
     bool IsOpen() const { return write_ != INVALID_HANDLE_VALUE; }
+    // The device interface path of the device opened last.
+    const std::string& Path() const { return path_; }
     void SetNotifyWindow(HWND window);
 
     USHORT VendorId() const { return attributes_.VendorID; }

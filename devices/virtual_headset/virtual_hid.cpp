@@ -80,6 +80,17 @@ bool VirtualHid::ReadPending() const {
     return pendingActive_;
 }
 
+std::string VirtualHid::Path(std::size_t device) {
+    return PathOf(device);
+}
+
+std::size_t VirtualHid::Plug(Device device) {
+    const std::lock_guard<std::mutex> guard(lock_);
+    devices_.push_back(std::move(device));
+    unplugged_.push_back(false);
+    return devices_.size() - 1;
+}
+
 int VirtualHid::UsageValueQueries() const {
     const std::lock_guard<std::mutex> guard(lock_);
     return usageValueQueries_;
@@ -91,17 +102,20 @@ ULONG VirtualHid::LargestUsageListOffered() const {
 }
 
 void VirtualHid::GetHidGuid(GUID* guid) {
-    // The HID class interface {4D1E55B2-F16F-11CF-88CB-001111000030}.
-    *guid = {0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
+    *guid = kHidClass;
 }
 
 HDEVINFO VirtualHid::GetClassDevs(const GUID*, DWORD) {
     return kDeviceSet;
 }
 
-BOOL VirtualHid::EnumDeviceInterfaces(HDEVINFO set, const GUID*, DWORD index,
+BOOL VirtualHid::EnumDeviceInterfaces(HDEVINFO set, const GUID* guid, DWORD index,
                                       SP_DEVICE_INTERFACE_DATA* data) {
     const std::lock_guard<std::mutex> guard(lock_);
+    if (guid == nullptr || !IsEqualGUID(*guid, kHidClass)) {
+        SetLastError(ERROR_NO_MORE_ITEMS);  // no interface of another class here
+        return FALSE;
+    }
     // Present devices only, in order.
     std::size_t seen = 0;
     for (std::size_t device = 0; device < devices_.size(); ++device) {

@@ -50,11 +50,19 @@ public:
     static constexpr BYTE kMuteBit = 1, kVolumeUpBit = 2, kVolumeDownBit = 4;
     static constexpr BYTE kReportId = 0;
 
-    explicit VirtualHid(std::vector<Device> devices) : devices_(std::move(devices)) {}
+    // The HID class interface {4D1E55B2-F16F-11CF-88CB-001111000030}.
+    static constexpr GUID kHidClass = {
+        0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
+
+    explicit VirtualHid(const std::vector<Device>& devices)
+        : devices_(devices.begin(), devices.end()) {}
 
     // A button report from the device: the buttons down (kMuteBit ...).
     void SendInputReport(BYTE buttons, BYTE reportId = kReportId);
     void Unplug(std::size_t device);
+    // A device plugged in; its index (and so its path) is new.
+    std::size_t Plug(Device device);
+    static std::string Path(std::size_t device);
     std::vector<std::vector<BYTE>> OutputReports() const;
     // Handles and preparsed data given out and not yet released.
     int OpenHandles() const;
@@ -127,7 +135,7 @@ private:
                         PHIDP_PREPARSED_DATA data, char* report, ULONG reportLength, bool set);
 
     mutable std::mutex lock_;
-    std::vector<Device> devices_;
+    std::deque<Device> devices_;  // plugging keeps references to the others
     std::vector<bool> unplugged_ = std::vector<bool>(devices_.size(), false);
     std::vector<OpenFile> files_;  // index + 1 is the handle value's slot
     struct Preparsed {

@@ -140,17 +140,23 @@ void VirtualMixer::Notify(DWORD controlId) const {
 }
 
 bool VirtualMixer::IsHeadsetHandle(HMIXEROBJ mixer) const {
-    return openDevice_ == options_.headsetIndex &&
+    return headsetPresent_ && openDevice_ == options_.headsetIndex &&
            reinterpret_cast<UINT_PTR>(mixer) == kHandleBase + static_cast<UINT_PTR>(openDevice_);
 }
 
+void VirtualMixer::SetHeadsetPresent(bool present) {
+    headsetPresent_ = present;
+}
+
+// Without the headset, the devices from its index on are not listed.
 UINT VirtualMixer::GetNumDevs() {
-    return static_cast<UINT>(options_.deviceNames.size());
+    return static_cast<UINT>(headsetPresent_ ? options_.deviceNames.size()
+                                             : static_cast<std::size_t>(options_.headsetIndex));
 }
 
 MMRESULT VirtualMixer::Open(HMIXER* mixer, UINT device, DWORD_PTR callback, DWORD_PTR,
                             DWORD flags) {
-    if (mixer == nullptr || device >= options_.deviceNames.size()) {
+    if (mixer == nullptr || device >= GetNumDevs()) {
         return MMSYSERR_BADDEVICEID;
     }
     openDevice_ = static_cast<int>(device);

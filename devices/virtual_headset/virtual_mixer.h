@@ -52,6 +52,9 @@ public:
     bool IsOpen() const { return openDevice_ >= 0; }
     // mixerGetLineInfo calls so far.
     int LineInfoQueries() const { return lineInfoQueries_; }
+    // Unplugging the headset takes its device away; a handle still open on
+    // it answers nothing but can be closed.
+    void SetHeadsetPresent(bool present);
 
     UINT GetNumDevs() override;
     MMRESULT Open(HMIXER* mixer, UINT device, DWORD_PTR callback, DWORD_PTR instance,
@@ -93,6 +96,7 @@ private:
     bool failWrites_ = false;
     bool failReads_ = false;
     int lineInfoQueries_ = 0;
+    bool headsetPresent_ = true;
 };
 
 }  // namespace devices

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace tavimo {
@@ -41,7 +42,7 @@ std::string_view MakerPage(std::uint16_t productId, int model);
 struct WindowsVersion {
     unsigned major = 0;
     unsigned minor = 0;
-    std::string_view servicePack;  // szCSDVersion
+    std::string servicePack;  // szCSDVersion
 };
 
 // What the multimedia settings are started with after the system directory

@@ -43,6 +43,7 @@ public:
 
     // One level per column; levels beyond the cells are clipped at paint.
     void SetLevels(const std::vector<int>& levels);
+    const std::vector<int>& Levels() const { return levels_; }
     void Paint(HDC dc) const override;
 
 private:

@@ -1,0 +1,214 @@
+// The controller's item updates, the full refresh, the preset drop-downs and
+// pictures, and what the speaker and microphone tests show.
+#include <string>
+#include <vector>
+
+#include "cell_meters.h"
+#include "controller.h"
+#include "di_button.h"
+#include "di_dropdown.h"
+#include "di_slider.h"
+#include "gen_text.h"
+#include "item_access.h"
+
+namespace tavimo {
+namespace {
+
+constexpr int kMuteButton = 1;
+constexpr int kVolumeSlider = 5;
+constexpr int kHeadphonePicture = 102;
+constexpr int kMicPicture = 103;
+constexpr int kBalanceMeter = 105;
+constexpr int kBassMeter = 107;
+constexpr int kTrebleMeter = 109;
+constexpr int kMicMeter = 111;
+constexpr int kModelName = 112;
+constexpr int kHeadphonePresetText = 113;
+constexpr int kMicPresetText = 114;
+constexpr int kTestStatus = 115;
+constexpr int kHeadphonePresets = 302;
+constexpr int kBalanceSlider = 304;
+constexpr int kBassSlider = 306;
+constexpr int kTrebleSlider = 308;
+constexpr int kMicPresets = 312;
+constexpr int kMicSlider = 314;
+constexpr int kBassBoostButton = 344;
+constexpr int kLevelSliders[] = {kVolumeSlider, kBalanceSlider, kBassSlider, kTrebleSlider,
+                                 kMicSlider};
+
+// A text item's way of naming a string of the current language.
+std::string StringReference(unsigned id) {
+    return "#" + std::to_string(id);
+}
+
+// A level shown on a meter and its slider alike.
+void ShowLevel(HWND frame, int meterId, int sliderId, int position) {
+    if (auto* meter = FindItem<skin::CellRow>(frame, meterId)) {
+        meter->SetLevel(position);
+    }
+    if (auto* slider = FindItem<skin::DISlider>(frame, sliderId)) {
+        slider->SetPosition(position);
+    }
+}
+
+void SetText(HWND frame, int id, const std::string& text) {
+    if (auto* item = FindItem<skin::GenText>(frame, id)) {
+        item->SetText(text);
+    }
+}
+
+}  // namespace
+
+void Controller::UpdateVolume() const {
+    const int position = services_.audio.GetVolumePosition();
+    auto* slider = FindItem<skin::DISlider>(frame_, kVolumeSlider);
+    if (slider != nullptr && position != headset::kUnknown) {
+        slider->SetPosition(position);
+    }
+}
+
+void Controller::UpdateBalance() const {
+    ShowLevel(frame_, kBalanceMeter, kBalanceSlider, services_.audio.GetBalancePosition());
+}
+
+void Controller::UpdateBass() const {
+    ShowLevel(frame_, kBassMeter, kBassSlider, services_.audio.GetBassPosition());
+}
+
+void Controller::UpdateTreble() const {
+    ShowLevel(frame_, kTrebleMeter, kTrebleSlider, services_.audio.GetTreblePosition());
+}
+
+void Controller::UpdateMicLevel() const {
+    ShowLevel(frame_, kMicMeter, kMicSlider, services_.audio.GetMicPosition());
+}
+
+void Controller::UpdateSwitchButton(int id, int (headset::HeadsetAudio::*get)() const,
+                                    int (headset::HeadsetAudio::*set)(int), bool writeBack) const {
+    headset::HeadsetAudio& audio = services_.audio;
+    const int value = (audio.*get)();
+    if (writeBack && value != headset::kUnknown) {
+        (audio.*set)(value);  // written back as read; the button shows the value read
+    }
+    if (auto* button = FindItem<skin::DIButton>(frame_, id)) {
+        button->SetChecked(value != headset::kUnknown && value != 0);
+    }
+}
+
+void Controller::UpdateModelName() const {
+    const unsigned nameId = ModelNameId(services_.audio.ModelNumber());
+    SetText(frame_, kModelName, nameId != 0 ? StringReference(nameId) : std::string());
+}
+
+void Controller::UpdateSliderActivity() const {
+    const bool active = services_.audio.MixerIsOpen();
+    for (const int id : kLevelSliders) {
+        if (auto* slider = FindItem<skin::DISlider>(frame_, id)) {
+            slider->SetActive(active);
+        }
+    }
+}
+
+void Controller::UpdatePresetList(int id, int stored, int count) const {
+    auto* list = FindItem<skin::DIDropDown>(frame_, id);
+    if (list == nullptr) {
+        return;
+    }
+    const headset::HeadsetAudio& audio = services_.audio;
+    const bool usable = audio.MixerIsOpen() && audio.HeadsetReady();
+    EnableWindow(list->Window(), usable ? TRUE : FALSE);  // a disabled list closes
+    list->SelectEntry(usable ? PresetToSelect(stored, count, audio.ProductId(), audio.ModelNumber())
+                             : 0);
+}
+
+int Controller::SelectedEntry(int id) const {
+    const auto* list = FindItem<skin::DIDropDown>(frame_, id);
+    return list != nullptr && list->List() != nullptr ? list->List()->Selected() : -1;
+}
+
+void Controller::FullRefresh() {
+    const SettingsStore& settings = services_.settings;
+    UpdateVolume();
+    UpdateBalance();
+    UpdateMicLevel();
+    UpdateSwitchButton(kMuteButton, &headset::HeadsetAudio::GetRecordingMute,
+                       &headset::HeadsetAudio::SetRecordingMute, true);
+    UpdateBass();
+    UpdateSwitchButton(kBassBoostButton, &headset::HeadsetAudio::GetBassBoost,
+                       &headset::HeadsetAudio::SetBassBoost, true);
+    UpdateTreble();
+    UpdateModelName();
+    UpdateSliderActivity();
+    UpdatePresetList(kHeadphonePresets, settings.HeadsetPreset(), kHeadphonePresetCount);
+    UpdatePresetList(kMicPresets, settings.MicPreset(), kMicPresetCount);
+    UpdateModelName();
+    ApplyMicPreset(SelectedEntry(kMicPresets));
+    ApplyHeadphonePreset(SelectedEntry(kHeadphonePresets));
+}
+
+void Controller::ApplyHeadphonePreset(int index) const {
+    auto* picture = FindItem<skin::CellArray>(frame_, kHeadphonePicture);
+    const headset::HeadsetAudio& audio = services_.audio;
+    const std::optional<EqualizerPicture> levels =
+        HeadphonePicture(audio.ProductId(), audio.ModelNumber(), index);
+    if (picture == nullptr || FindItem<skin::GenText>(frame_, kHeadphonePresetText) == nullptr ||
+        !levels) {
+        return;
+    }
+    services_.audio.DownloadHeadphonePreset(index, directory_);
+    picture->SetLevels(std::vector<int>(levels->begin(), levels->end()));
+    const auto* list = FindItem<skin::DIDropDown>(frame_, kHeadphonePresets);
+    SetText(frame_, kHeadphonePresetText,
+            audio.MixerIsOpen() && list != nullptr ? list->CurrentText() : " ");
+    services_.settings.StoreHeadsetPreset(index);
+}
+
+void Controller::ApplyMicPreset(int index) const {
+    auto* picture = FindItem<skin::CellArray>(frame_, kMicPicture);
+    const headset::HeadsetAudio& audio = services_.audio;
+    const std::optional<EqualizerPicture> levels =
+        MicPicture(audio.ProductId(), audio.ModelNumber(), index);
+    if (picture == nullptr || FindItem<skin::GenText>(frame_, kMicPresetText) == nullptr ||
+        !levels) {
+        return;
+    }
+    services_.audio.DownloadMicPreset(index, directory_);
+    picture->SetLevels(std::vector<int>(levels->begin(), levels->end()));
+    const auto* list = FindItem<skin::DIDropDown>(frame_, kMicPresets);
+    SetText(frame_, kMicPresetText,
+            audio.MixerIsOpen() && list != nullptr ? list->CurrentText() : " ");
+    services_.settings.StoreMicPreset(index);
+}
+
+int Controller::MicPresetToApply() const {
+    const int stored = services_.settings.MicPreset();
+    return stored >= 0 && stored < kMicPresetCount ? stored : SelectedEntry(kMicPresets);
+}
+
+void Controller::ShowStatus(UINT stringId) {
+    auto* status = FindItem<skin::GenText>(frame_, kTestStatus);
+    if (status == nullptr) {
+        return;
+    }
+    status->SetText(stringId != 0 ? StringReference(stringId) : " ");
+    UpdateWindow(status->Window());
+    UpdateWindow(frame_);
+}
+
+void Controller::ShowMicPresetText(bool shown) {
+    if (auto* text = FindItem<skin::GenText>(frame_, kMicPresetText)) {
+        text->Show(shown);
+    }
+}
+
+void Controller::ClearMicPicture() {
+    if (auto* picture = FindItem<skin::CellArray>(frame_, kMicPicture)) {
+        picture->SetLevels(std::vector<int>(EqualizerPicture().size(), 0));
+    }
+}
+
+void Controller::ApplyMicPreset() {
+    ApplyMicPreset(MicPresetToApply());
+}
+
+}  // namespace tavimo

@@ -1,0 +1,59 @@
+// A whole virtual headset of either family: HID device, mixer device, and
+// the older family's filter-driver pipe or the newer family's codec, with
+// every device service the control center uses. Unplugging and plugging
+// take the whole headset away or bring one (maybe another) back and tell
+// the registered windows what Windows tells them: the HID interface's
+// broadcast, then DBT_DEVNODES_CHANGED, then "winmm_devicechange".
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "device_set.h"
+#include "virtual_codec.h"
+#include "virtual_hid.h"
+#include "virtual_mixer.h"
+#include "virtual_pipe.h"
+#include "virtual_platform.h"
+#include "virtual_wave.h"
+
+namespace devices {
+
+class VirtualHeadset {
+public:
+    enum class Family { Older, Newer };
+
+    VirtualHeadset(Family family, int model);
+
+    DeviceSet Devices() { return {mixer_, hid_, pipe_, platform_, wave_}; }
+    VirtualHid& Hid() { return hid_; }
+    VirtualMixer& Mixer() { return mixer_; }
+    VirtualPipe& Pipe() { return pipe_; }
+    VirtualPlatform& Platform() { return platform_; }
+    VirtualCodec& Codec() { return codec_; }
+    VirtualWave& Wave() { return wave_; }
+    // The HID interface path of the headset plugged in now.
+    std::string HidPath() const { return VirtualHid::Path(device_); }
+
+    // The query and pending events of a safe removal, naming the headset.
+    void RequestSafeRemoval();
+    void Unplug();
+    void Plug(Family family, int model);
+
+    static VirtualHid::Device HidDevice(Family family, int model);
+
+private:
+    void Attach(Family family);
+    void Announce(WPARAM event);
+
+    VirtualHid hid_;
+    VirtualMixer mixer_;
+    VirtualPipe pipe_;
+    VirtualPlatform platform_;
+    VirtualCodec codec_;
+    VirtualWave wave_;
+    std::size_t device_ = 0;
+    bool plugged_ = true;
+};
+
+}  // namespace devices
