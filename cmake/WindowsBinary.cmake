@@ -18,8 +18,6 @@ function(tavimo_deliverable target)
     configure_file(${PROJECT_SOURCE_DIR}/cmake/version.rc.in ${rc} @ONLY)
     target_sources(${target} PRIVATE ${rc})
     target_link_libraries(${target} PRIVATE tavimo_warnings)
-    # The suite runs on Windows XP: keep newer system functions out of reach.
-    target_compile_definitions(${target} PRIVATE WINVER=0x0501 _WIN32_WINNT=0x0501)
     add_test(NAME ${target}_imports_system_only
         COMMAND sh ${TAVIMO_PE_CHECK} imports ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}>)
 endfunction()

@@ -36,8 +36,8 @@ VirtualHid::Device WineMouse() {
 // passed (the reader thread posts them).
 Buttons WaitForButtons(HWND window, std::size_t count) {
     Buttons received;
-    const ULONGLONG deadline = GetTickCount64() + 10000;
-    while (received.size() < count && GetTickCount64() < deadline) {
+    const DWORD start = GetTickCount();  // a difference of tick counts survives a wrap
+    while (received.size() < count && GetTickCount() - start < 10000) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_POSTMESSAGE);
         MSG message;
         while (PeekMessageA(&message, window, headset::kButtonMessage, headset::kButtonMessage,
