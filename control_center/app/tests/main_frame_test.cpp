@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "skin_bitmap.h"
 #include "test_window.h"
+#include "unique_handle.h"
 
 namespace {
 
@@ -83,6 +85,51 @@ TEST_F(MainFrameTest, StartsCentredBorderlessAndFull) {
     EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - kFullHeight) / 2);
     EXPECT_EQ(frame.RememberedPosition().x, r.left);
     EXPECT_EQ(frame.CurrentPage(), 1);
+}
+
+// The pixels of an icon drawn at size x size.
+std::vector<COLORREF> Drawn(HICON icon, int size) {
+    Canvas canvas(size, size);
+    DrawIconEx(canvas.dc(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            pixels.push_back(canvas.Pixel(x, y));
+        }
+    }
+    return pixels;
+}
+
+// The width of an icon's image.
+int IconWidth(HICON icon) {
+    ICONINFO info = {};
+    if (!GetIconInfo(icon, &info)) {
+        return 0;
+    }
+    const tavimo::UniqueBitmap mask(info.hbmMask);
+    const tavimo::UniqueBitmap colour(info.hbmColor);
+    BITMAP bitmap = {};
+    GetObjectA(info.hbmMask, sizeof bitmap, &bitmap);
+    return bitmap.bmWidth;
+}
+
+TEST_F(MainFrameTest, ShowsIcon10128LargeAndSmall) {
+    const struct {
+        WPARAM which;
+        int size;
+    } expected[] = {{ICON_BIG, GetSystemMetrics(SM_CXICON)},
+                    {ICON_SMALL, GetSystemMetrics(SM_CXSMICON)}};
+    for (const auto& icon : expected) {
+        const auto shown =
+            reinterpret_cast<HICON>(SendMessageA(Window(), WM_GETICON, icon.which, 0));
+        ASSERT_NE(shown, nullptr) << "icon " << icon.which;
+        EXPECT_EQ(IconWidth(shown), icon.size);
+        const tavimo::UniqueIcon own(static_cast<HICON>(
+            LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(tavimo::kFrameResourceId),
+                       IMAGE_ICON, icon.size, icon.size, LR_DEFAULTCOLOR)));
+        ASSERT_TRUE(own);
+        EXPECT_EQ(Drawn(shown, icon.size), Drawn(own.get(), icon.size)) << "icon " << icon.which;
+    }
 }
 
 TEST_F(MainFrameTest, EnlargeReduceCyclesBackToFullAtTheSameCorner) {
