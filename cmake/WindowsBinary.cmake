@@ -3,14 +3,16 @@
 set(TAVIMO_PE_CHECK ${PROJECT_SOURCE_DIR}/tools/pe/check.sh)
 
 # tavimo_deliverable(target FILENAME name DESCRIPTION text): warnings, the
-# version resource and the import-table check (only Windows system DLLs) for
-# one deliverable. The check reads the file and runs nothing, so it stands in
-# both Windows builds.
+# version resource, a program's manifest and the checks of the file's tables
+# (imports only Windows system DLLs; a program has its manifest) for one
+# deliverable. The checks read the file and run nothing, so they stand in both
+# Windows builds.
 function(tavimo_deliverable target)
     cmake_parse_arguments(arg "" "FILENAME;DESCRIPTION" "" ${ARGN})
     get_target_property(type ${target} TYPE)
     if(type STREQUAL "EXECUTABLE")
         set(file_type VFT_APP)
+        tavimo_program_manifest(${target})
     else()
         set(file_type VFT_DLL)
     endif()
@@ -20,6 +22,26 @@ function(tavimo_deliverable target)
     target_link_libraries(${target} PRIVATE tavimo_warnings)
     add_test(NAME ${target}_imports_system_only
         COMMAND sh ${TAVIMO_PE_CHECK} imports ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}>)
+endfunction()
+
+# tavimo_program_manifest(target): the program's manifest as resource 1 of
+# type RT_MANIFEST (common controls 6, the invoker's rights, the systems it is
+# written for), and the test that it is there.
+function(tavimo_program_manifest target)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+        set(manifest_architecture x86)
+    else()
+        set(manifest_architecture amd64)
+    endif()
+    set(manifest ${CMAKE_CURRENT_BINARY_DIR}/${target}.manifest)
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/program.manifest.in ${manifest} @ONLY)
+    set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_manifest.rc)
+    file(CONFIGURE OUTPUT ${rc} CONTENT
+        "#include <windows.h>\nCREATEPROCESS_MANIFEST_RESOURCE_ID RT_MANIFEST \"${manifest}\"\n")
+    set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${manifest})
+    target_sources(${target} PRIVATE ${rc})
+    add_test(NAME ${target}_has_manifest
+        COMMAND sh ${TAVIMO_PE_CHECK} manifest ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}>)
 endfunction()
 
 # tavimo_stdcall_exports(target NAME BYTES [NAME BYTES ...]): export each

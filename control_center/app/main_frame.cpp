@@ -203,7 +203,9 @@ void CMainFrame::CreateToolTips() {
     for (const auto& panel : layout_.Panels()) {
         panel->ForEachItem([this](const skin::DisplayItem& item) {
             TOOLINFOA tool = {};
-            tool.cbSize = sizeof tool;
+            // Common controls before version 6 (Windows 98 to 2000, or any
+            // program without a manifest) refuse the newer, larger layout.
+            tool.cbSize = TTTOOLINFOA_V2_SIZE;
             tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
             tool.hwnd = m_hWnd;
             tool.uId = reinterpret_cast<UINT_PTR>(item.Window());
