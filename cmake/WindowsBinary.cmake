@@ -20,6 +20,7 @@ function(tavimo_deliverable target)
     configure_file(${PROJECT_SOURCE_DIR}/cmake/version.rc.in ${rc} @ONLY)
     target_sources(${target} PRIVATE ${rc})
     target_link_libraries(${target} PRIVATE tavimo_warnings)
+    tavimo_lean_image(${target})
     add_test(NAME ${target}_imports_system_only
         COMMAND sh ${TAVIMO_PE_CHECK} imports ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}>)
 endfunction()
@@ -42,6 +43,21 @@ function(tavimo_program_manifest target)
     target_sources(${target} PRIVATE ${rc})
     add_test(NAME ${target}_has_manifest
         COMMAND sh ${TAVIMO_PE_CHECK} manifest ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}>)
+endfunction()
+
+# tavimo_lean_image(target): the loader maps only what the deliverable runs.
+# Sections start on page boundaries in the file as they do in memory, so the
+# image can be mapped from the file (Wine reads an image whose sections are
+# not page-aligned in the file into private memory). The debug information
+# moves to <file>.debug beside it: it is not needed to run, yet as sections of
+# the image it would be loaded too.
+function(tavimo_lean_image target)
+    target_link_options(${target} PRIVATE -Wl,--file-alignment=0x1000)
+    set(file $<TARGET_FILE:${target}>)
+    add_custom_command(TARGET ${target} POST_BUILD
+        COMMAND ${CMAKE_OBJCOPY} --only-keep-debug ${file} ${file}.debug
+        COMMAND ${CMAKE_OBJCOPY} --strip-debug --add-gnu-debuglink=${file}.debug ${file}
+        VERBATIM)
 endfunction()
 
 # tavimo_stdcall_exports(target NAME BYTES [NAME BYTES ...]): export each
