@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common_controls.h"
 #include "language_table.h"
 #include "layout_choice.h"
 
@@ -44,6 +45,13 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_NCHITTEST:
             return OnNcHitTest(lParam);
+        case WM_SETCURSOR:
+            // The mouse is over the frame or an item: tooltips are needed
+            // from now on, not before.
+            if (toolTips_ == nullptr) {
+                CreateToolTips();
+            }
+            break;
         case WM_MOVE:
             OnMove(lParam);
             return 0;
@@ -94,7 +102,6 @@ LRESULT CMainFrame::OnCreate() {
     position_ = {(GetSystemMetrics(SM_CXSCREEN) - size.width) / 2,
                  (GetSystemMetrics(SM_CYSCREEN) - size.height) / 2};
     MoveWindow(m_hWnd, position_.x, position_.y, size.width, size.height, TRUE);
-    CreateToolTips();
     return 0;
 }
 
@@ -117,7 +124,9 @@ bool CMainFrame::ReloadLayout() {
     }
     layout_.SelectConfig(0);
     ResizeToLayout();
-    CreateToolTips();
+    if (toolTips_ != nullptr) {
+        CreateToolTips();  // for the new items
+    }
     return true;
 }
 
@@ -194,6 +203,10 @@ void CMainFrame::OnControlNotification(HWND control, UINT code) {
 void CMainFrame::CreateToolTips() {
     if (toolTips_ != nullptr) {
         ::DestroyWindow(toolTips_);
+        toolTips_ = nullptr;
+    }
+    if (!framework::UseCommonControls(ICC_WIN95_CLASSES)) {
+        return;
     }
     toolTips_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                                 m_hWnd, nullptr, GetModuleHandleA(nullptr), nullptr);

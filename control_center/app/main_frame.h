@@ -55,8 +55,8 @@ private:
     POINT position_ = {0, 0};
     skin::SkinLayout layout_;
     int page_ = 1;
-    skin::Size shape_;  // the size the window region was last made for
-    HWND toolTips_ = nullptr;
+    skin::Size shape_;         // the size the window region was last made for
+    HWND toolTips_ = nullptr;  // made when the mouse first comes over the frame
 };
 
 }  // namespace tavimo

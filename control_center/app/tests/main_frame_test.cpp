@@ -26,8 +26,6 @@ constexpr int kWidth = 380;
 class MainFrameTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&controls);
         ASSERT_TRUE(frame.LoadFrame(tavimo::kFrameResourceId, WS_POPUP | WS_SYSMENU));
         ShowWindow(Window(), SW_SHOWNOACTIVATE);
         PumpMessages();
@@ -201,6 +199,49 @@ TEST_F(MainFrameTest, ToolTipsAreTheStringsOfTheItemsIds) {
     EXPECT_FALSE(result);
     EXPECT_EQ(ToolTip(4, 0, &result), "");  // no string 4
     EXPECT_FALSE(result);
+}
+
+// The tooltip controls that frame owns.
+std::vector<HWND> ToolTipControls(HWND frame) {
+    struct Search {
+        HWND owner;
+        std::vector<HWND> found;
+    } search = {frame, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM lParam) {
+            auto& s = *reinterpret_cast<Search*>(lParam);
+            char name[64] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0 && GetWindow(window, GW_OWNER) == s.owner) {
+                s.found.push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST_F(MainFrameTest, ToolTipsComeWithTheMouseOnePerItem) {
+    // Nothing of them before the mouse first comes over the frame.
+    EXPECT_TRUE(ToolTipControls(Window()).empty());
+
+    HWND item = GetDlgItem(Window(), 998);
+    ASSERT_NE(item, nullptr);
+    SendMessageA(Window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(item),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    std::vector<HWND> controls = ToolTipControls(Window());
+    ASSERT_EQ(controls.size(), 1u);
+    const LRESULT tools = SendMessageA(controls[0], TTM_GETTOOLCOUNT, 0, 0);
+    EXPECT_EQ(tools, testing_support::CountChildren(Window()));
+
+    // Later visits and reloads keep one control with a tool for each item.
+    SendMessageA(Window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Window()),
+                 MAKELPARAM(HTCAPTION, WM_MOUSEMOVE));
+    ASSERT_TRUE(frame.ReloadLayout());
+    controls = ToolTipControls(Window());
+    ASSERT_EQ(controls.size(), 1u);
+    EXPECT_EQ(SendMessageA(controls[0], TTM_GETTOOLCOUNT, 0, 0), tools);
 }
 
 TEST_F(MainFrameTest, PaintsTheShownPanelsStacked) {
