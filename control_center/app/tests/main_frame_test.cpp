@@ -201,24 +201,25 @@ TEST_F(MainFrameTest, ToolTipsAreTheStringsOfTheItemsIds) {
     EXPECT_FALSE(result);
 }
 
-// The tooltip controls that frame owns.
+// The tooltip controls that one window owns.
+struct ToolTipSearch {
+    HWND owner;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectToolTip(HWND window, LPARAM lParam) {
+    auto& search = *reinterpret_cast<ToolTipSearch*>(lParam);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0 && GetWindow(window, GW_OWNER) == search.owner) {
+        search.found.push_back(window);
+    }
+    return TRUE;
+}
+
 std::vector<HWND> ToolTipControls(HWND frame) {
-    struct Search {
-        HWND owner;
-        std::vector<HWND> found;
-    } search = {frame, {}};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM lParam) {
-            auto& s = *reinterpret_cast<Search*>(lParam);
-            char name[64] = {};
-            GetClassNameA(window, name, sizeof name);
-            if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0 && GetWindow(window, GW_OWNER) == s.owner) {
-                s.found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ToolTipSearch search = {frame, {}};
+    EnumThreadWindows(GetCurrentThreadId(), CollectToolTip, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
