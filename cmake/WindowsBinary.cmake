@@ -3,9 +3,10 @@
 set(TAVIMO_PE_CHECK ${PROJECT_SOURCE_DIR}/tools/pe/check.sh)
 
 # tavimo_deliverable(target FILENAME name DESCRIPTION text): warnings, the
-# version resource, a program's manifest and the checks of the file's tables
-# (imports only Windows system DLLs; a program has its manifest) for one
-# deliverable. The checks read the file and run nothing, so they stand in both
+# version resource, a program's manifest, the stand-in for the one kernel32
+# function the compiler's runtime needs beyond Windows XP, and the checks of
+# the file's tables (imports only Windows system DLLs and only functions XP
+# has; a program has its manifest) for one deliverable. The checks read the file and run nothing, so they stand in both
 # Windows builds.
 function(tavimo_deliverable target)
     cmake_parse_arguments(arg "" "FILENAME;DESCRIPTION" "" ${ARGN})
@@ -19,7 +20,7 @@ function(tavimo_deliverable target)
     set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
     configure_file(${PROJECT_SOURCE_DIR}/cmake/version.rc.in ${rc} @ONLY)
     target_sources(${target} PRIVATE ${rc})
-    target_link_libraries(${target} PRIVATE tavimo_warnings)
+    target_link_libraries(${target} PRIVATE tavimo_warnings tavimo_tick_count64)
     tavimo_lean_image(${target})
     add_test(NAME ${target}_imports_system_only
         COMMAND sh ${TAVIMO_PE_CHECK} imports ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}>)

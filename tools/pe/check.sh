@@ -1,6 +1,7 @@
 #!/bin/sh
 # Checks a Windows binary's tables and resources with MinGW's binutils.
-#   check.sh imports OBJDUMP FILE            every imported DLL is a Windows system DLL
+#   check.sh imports OBJDUMP FILE            every imported DLL is a Windows system DLL,
+#                                            and no import is one that Windows XP lacks
 #   check.sh exports OBJDUMP FILE NAME...    the export names are exactly NAME...
 #   check.sh manifest OBJDUMP FILE           a program's manifest: resource 1 of type
 #                                            RT_MANIFEST, asking for common controls 6
@@ -46,6 +47,27 @@ imports)
         esac
     done
     [ -n "$found" ] || { echo "$file: no import table found" >&2; exit 1; }
+    # Functions of Windows Vista and later that this code or the compiler's
+    # runtime could reach; a program importing one does not start on XP.
+    newer='GetTickCount64 GetSystemTimePreciseAsFileTime
+        InitializeSRWLock AcquireSRWLockExclusive AcquireSRWLockShared ReleaseSRWLockExclusive
+        ReleaseSRWLockShared TryAcquireSRWLockExclusive TryAcquireSRWLockShared
+        InitializeConditionVariable SleepConditionVariableCS SleepConditionVariableSRW
+        WakeConditionVariable WakeAllConditionVariable InitOnceExecuteOnce
+        InitOnceBeginInitialize InitOnceComplete FlsAlloc FlsFree FlsGetValue FlsSetValue
+        CreateEventExA CreateEventExW CreateMutexExA CreateMutexExW CreateSemaphoreExA
+        CreateSemaphoreExW GetFileInformationByHandleEx SetFileInformationByHandle CancelIoEx
+        GetFinalPathNameByHandleA GetFinalPathNameByHandleW QueryFullProcessImageNameA
+        QueryFullProcessImageNameW CreateSymbolicLinkA CreateSymbolicLinkW
+        RegGetValueA RegGetValueW RegDeleteTreeA RegDeleteTreeW RegSetKeyValueA RegSetKeyValueW
+        GetLocaleInfoEx LCMapStringEx CompareStringEx'
+    newer=" $(echo $newer) "
+    functions=$(printf '%s\n' "$table" | awk 'NF == 3 && $1 ~ /^[0-9a-f]+$/ && $2 ~ /^[0-9]+$/ { print $3 }')
+    for function in $functions; do
+        case $newer in
+        *" $function "*) echo "$file imports $function, which Windows XP lacks" >&2; bad=1 ;;
+        esac
+    done
     echo "imports: $(echo $found)"
     exit $bad
     ;;
