@@ -101,6 +101,7 @@ LRESULT CMainFrame::OnCreate() {
     }
     position_ = {(GetSystemMetrics(SM_CXSCREEN) - size.width) / 2,
                  (GetSystemMetrics(SM_CYSCREEN) - size.height) / 2};
+    ShapeWindow(size);
     MoveWindow(m_hWnd, position_.x, position_.y, size.width, size.height, TRUE);
     return 0;
 }
@@ -113,6 +114,7 @@ bool CMainFrame::LoadLayoutForHeadset() {
 void CMainFrame::ResizeToLayout() {
     const skin::Size size = layout_.BoundingSize();
     if (!size.IsEmpty()) {
+        ShapeWindow(size);
         MoveWindow(m_hWnd, position_.x, position_.y, size.width, size.height, TRUE);
     }
     InvalidateRect(m_hWnd, nullptr, TRUE);
@@ -140,7 +142,6 @@ void CMainFrame::ShowPage(int page) {
 void CMainFrame::OnPaint() {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(m_hWnd, &paint);
-    ShapeWindow(layout_.BoundingSize());
     PaintClient(dc);
     EndPaint(m_hWnd, &paint);
 }
@@ -149,16 +150,17 @@ void CMainFrame::PaintClient(HDC dc) const {
     layout_.Paint(dc);
 }
 
-// The window takes the rounded shape of the shown panels. The region is only
-// replaced when the shape changes: replacing it redraws the window, and doing
-// that on every paint would keep the idle window repainting.
+// The window takes the rounded shape of the shown panels, together with their
+// size and before it is painted: the move that follows repaints the window
+// once, where shaping a shown window in its paint would draw it again. The
+// region is only replaced when the shape changes.
 void CMainFrame::ShapeWindow(skin::Size size) {
     if (size == shape_) {
         return;
     }
     shape_ = size;
-    SetWindowRgn(m_hWnd,
-                 CreateRoundRectRgn(0, 0, size.width, size.height, kCornerSize, kCornerSize), TRUE);
+    SetWindowRgn(
+        m_hWnd, CreateRoundRectRgn(0, 0, size.width, size.height, kCornerSize, kCornerSize), FALSE);
 }
 
 LRESULT CMainFrame::OnNcHitTest(LPARAM lParam) const {

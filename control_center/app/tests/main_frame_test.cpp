@@ -130,6 +130,25 @@ TEST_F(MainFrameTest, ShowsIcon10128LargeAndSmall) {
     }
 }
 
+// Whether window's region covers exactly the frame's rounded shape of
+// width x height.
+bool ShapedAs(HWND window, int width, int height) {
+    const tavimo::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+    const tavimo::UniqueRegion expected(CreateRoundRectRgn(0, 0, width, height, 12, 12));
+    const tavimo::UniqueRegion difference(CreateRectRgn(0, 0, 0, 0));
+    return GetWindowRgn(window, region.get()) != ERROR &&
+           CombineRgn(difference.get(), region.get(), expected.get(), RGN_XOR) == NULLREGION;
+}
+
+TEST_F(MainFrameTest, IsShapedWithItsSizeBeforeAnyPaint) {
+    // A second frame, never shown, so never painted.
+    CMainFrame hidden;
+    ASSERT_TRUE(hidden.LoadFrame(tavimo::kFrameResourceId, WS_POPUP | WS_SYSMENU));
+    EXPECT_TRUE(ShapedAs(hidden.GetSafeHwnd(), kWidth, kFullHeight));
+    SendMessageA(hidden.GetSafeHwnd(), WM_COMMAND, 998, 0);
+    EXPECT_TRUE(ShapedAs(hidden.GetSafeHwnd(), kWidth, kReducedHeight));
+}
+
 TEST_F(MainFrameTest, EnlargeReduceCyclesBackToFullAtTheSameCorner) {
     const RECT start = Bounds();
     Command(998);
