@@ -51,13 +51,18 @@ summary() {
 
 measure() {
     values=""
-    for _ in $(seq "$runs"); do values="$values $(idle_kb "$1")"; done
-    [ "$(echo $values | wc -w)" -eq "$runs" ] || exit 1
-    echo $values | tr ' ' '\n' | summary
+    for _ in $(seq "$runs"); do
+        value=$(idle_kb "$1")
+        [ -n "$value" ] || exit 1
+        values="$values$value
+"
+    done
+    printf '%s' "$values" | summary
 }
 
 notepad=$(measure 'C:\windows\system32\notepad.exe')
 tavimo=$(measure "$program")
+# shellcheck disable=SC2086  # each holds three numbers: median, min, max
 set -- $notepad $tavimo
 printf '%-12s median %6d kB anonymous resident (min %d, max %d, %d starts)\n' \
     notepad.exe "$1" "$2" "$3" "$runs" TAVIMO.exe "$4" "$5" "$6" "$runs"
