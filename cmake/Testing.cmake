@@ -30,6 +30,12 @@ if(WIN32 AND TAVIMO_RUNS_TESTS)
         FIXTURES_SETUP wine ENVIRONMENT "${TAVIMO_WINE_ENV}")
     set_tests_properties(wine_prefix_stop PROPERTIES
         FIXTURES_CLEANUP wine ENVIRONMENT "${TAVIMO_WINE_ENV}")
+    # A program that cannot start leaves a reason in the log.
+    add_test(NAME wine_runner_explains_a_failed_start
+        COMMAND sh -c "sh \"$0\" missing_program.exe 2>&1 | grep 'missing_program.exe ended with exit status'"
+            ${PROJECT_SOURCE_DIR}/tools/wine/run.sh)
+    set_tests_properties(wine_runner_explains_a_failed_start PROPERTIES
+        FIXTURES_REQUIRED wine ENVIRONMENT "${TAVIMO_WINE_ENV}")
 endif()
 
 # tavimo_run_under_target(test): give a registered test what it needs to run

@@ -3,25 +3,62 @@
 set(TAVIMO_PE_CHECK ${PROJECT_SOURCE_DIR}/tools/pe/check.sh)
 
 # tavimo_deliverable(target FILENAME name DESCRIPTION text): warnings, the
-# version resource and the import-table check (only Windows system DLLs) for
-# one deliverable. The check reads the file and runs nothing, so it stands in
-# both Windows builds.
+# version resource, a program's manifest, the stand-in for the one kernel32
+# function the compiler's runtime needs beyond Windows XP, and the checks of
+# the file's tables (imports only Windows system DLLs and only functions XP
+# has; a program has its manifest) for one deliverable. The checks read the file and run nothing, so they stand in both
+# Windows builds.
 function(tavimo_deliverable target)
     cmake_parse_arguments(arg "" "FILENAME;DESCRIPTION" "" ${ARGN})
     get_target_property(type ${target} TYPE)
     if(type STREQUAL "EXECUTABLE")
         set(file_type VFT_APP)
+        tavimo_program_manifest(${target})
     else()
         set(file_type VFT_DLL)
     endif()
     set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
     configure_file(${PROJECT_SOURCE_DIR}/cmake/version.rc.in ${rc} @ONLY)
     target_sources(${target} PRIVATE ${rc})
-    target_link_libraries(${target} PRIVATE tavimo_warnings)
-    # The suite runs on Windows XP: keep newer system functions out of reach.
-    target_compile_definitions(${target} PRIVATE WINVER=0x0501 _WIN32_WINNT=0x0501)
+    target_link_libraries(${target} PRIVATE tavimo_warnings tavimo_tick_count64)
+    tavimo_lean_image(${target})
     add_test(NAME ${target}_imports_system_only
         COMMAND sh ${TAVIMO_PE_CHECK} imports ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}>)
+endfunction()
+
+# tavimo_program_manifest(target): the program's manifest as resource 1 of
+# type RT_MANIFEST (common controls 6, the invoker's rights, the systems it is
+# written for), and the test that it is there.
+function(tavimo_program_manifest target)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+        set(manifest_architecture x86)
+    else()
+        set(manifest_architecture amd64)
+    endif()
+    set(manifest ${CMAKE_CURRENT_BINARY_DIR}/${target}.manifest)
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/program.manifest.in ${manifest} @ONLY)
+    set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_manifest.rc)
+    file(CONFIGURE OUTPUT ${rc} CONTENT
+        "#include <windows.h>\nCREATEPROCESS_MANIFEST_RESOURCE_ID RT_MANIFEST \"${manifest}\"\n")
+    set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${manifest})
+    target_sources(${target} PRIVATE ${rc})
+    add_test(NAME ${target}_has_manifest
+        COMMAND sh ${TAVIMO_PE_CHECK} manifest ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}>)
+endfunction()
+
+# tavimo_lean_image(target): the loader maps only what the deliverable runs.
+# Sections start on page boundaries in the file as they do in memory, so the
+# image can be mapped from the file (Wine reads an image whose sections are
+# not page-aligned in the file into private memory). The debug information
+# moves to <file>.debug beside it: it is not needed to run, yet as sections of
+# the image it would be loaded too.
+function(tavimo_lean_image target)
+    target_link_options(${target} PRIVATE -Wl,--file-alignment=0x1000)
+    set(file $<TARGET_FILE:${target}>)
+    add_custom_command(TARGET ${target} POST_BUILD
+        COMMAND ${CMAKE_OBJCOPY} --only-keep-debug ${file} ${file}.debug
+        COMMAND ${CMAKE_OBJCOPY} --strip-debug --add-gnu-debuglink=${file}.debug ${file}
+        VERBATIM)
 endfunction()
 
 # tavimo_stdcall_exports(target NAME BYTES [NAME BYTES ...]): export each

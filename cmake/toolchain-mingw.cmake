@@ -7,6 +7,7 @@ set(CMAKE_C_COMPILER ${triple}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${triple}-g++-posix)
 set(CMAKE_RC_COMPILER ${triple}-windres)
 set(CMAKE_OBJDUMP ${triple}-objdump)
+set(CMAKE_OBJCOPY ${triple}-objcopy)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${triple})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

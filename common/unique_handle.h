@@ -61,6 +61,7 @@ using UniqueBitmap = Unique<HBITMAP, &DeleteObject>;
 using UniqueFont = Unique<HFONT, &DeleteObject>;
 using UniqueRegion = Unique<HRGN, &DeleteObject>;
 using UniqueMemoryDC = Unique<HDC, &DeleteDC>;
+using UniqueIcon = Unique<HICON, &DestroyIcon>;
 
 // A window's (or, for null, the screen's) device context, borrowed for the
 // life of the scope.

@@ -7,6 +7,19 @@
 namespace framework {
 namespace {
 constexpr char kFrameClass[] = "TavimoFrame";
+
+// The image of icon resourceId closest to the system icon size given by the
+// metrics; null when the program has no such icon.
+HICON LoadIconOfSize(UINT resourceId, int widthMetric, int heightMetric) {
+    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId),
+                                         IMAGE_ICON, GetSystemMetrics(widthMetric),
+                                         GetSystemMetrics(heightMetric), LR_DEFAULTCOLOR));
+}
+
+}  // namespace
+
+CFrameWnd::~CFrameWnd() {
+    DestroyWindow();
 }
 
 BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, HWND parent) {
@@ -23,15 +36,19 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, HWND parent) {
     if (!PreCreateWindow(create)) {
         return FALSE;
     }
-    const HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(resourceId));
     if (!CreateEx(create.dwExStyle, kFrameClass, caption.c_str(), static_cast<DWORD>(create.style),
                   create.x, create.y, create.cx, create.cy, create.hwndParent, create.hMenu)) {
         return FALSE;
     }
-    if (icon != nullptr) {
-        SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    }
+    SetIcons(resourceId);
     return TRUE;
+}
+
+void CFrameWnd::SetIcons(UINT resourceId) {
+    bigIcon_.reset(LoadIconOfSize(resourceId, SM_CXICON, SM_CYICON));
+    smallIcon_.reset(LoadIconOfSize(resourceId, SM_CXSMICON, SM_CYSMICON));
+    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
 }
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& create) {

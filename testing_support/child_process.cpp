@@ -4,7 +4,7 @@
 
 namespace testing_support {
 namespace {
-constexpr ULONGLONG kSafetyLimitMs = 60000;
+constexpr DWORD kSafetyLimitMs = 60000;
 
 void DispatchPendingMessages() {
     MSG message;
@@ -45,11 +45,13 @@ std::optional<DWORD> ChildProcess::WaitPumpingMessages() {
     if (!process_) {
         return std::nullopt;
     }
-    const ULONGLONG deadline = GetTickCount64() + kSafetyLimitMs;
-    for (ULONGLONG now = GetTickCount64(); now < deadline; now = GetTickCount64()) {
+    // Elapsed time as a difference of tick counts stays right when the
+    // counter wraps.
+    const DWORD start = GetTickCount();
+    for (DWORD elapsed = 0; elapsed < kSafetyLimitMs; elapsed = GetTickCount() - start) {
         HANDLE process = process_.get();
-        const DWORD woken = MsgWaitForMultipleObjects(
-            1, &process, FALSE, static_cast<DWORD>(deadline - now), QS_ALLINPUT);
+        const DWORD woken =
+            MsgWaitForMultipleObjects(1, &process, FALSE, kSafetyLimitMs - elapsed, QS_ALLINPUT);
         if (woken == WAIT_OBJECT_0) {
             DWORD exitCode = 0;
             GetExitCodeProcess(process, &exitCode);

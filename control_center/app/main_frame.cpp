@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common_controls.h"
 #include "language_table.h"
 #include "layout_choice.h"
 
@@ -71,6 +72,13 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_NCHITTEST:
             return OnNcHitTest(lParam);
+        case WM_SETCURSOR:
+            // The mouse is over the frame or an item: tooltips are needed
+            // from now on, not before.
+            if (toolTips_ == nullptr) {
+                CreateToolTips();
+            }
+            break;
         case WM_MOVE:
             OnMove(lParam);
             return 0;
@@ -130,8 +138,8 @@ LRESULT CMainFrame::OnCreate() {
     }
     position_ = {(GetSystemMetrics(SM_CXSCREEN) - size.width) / 2,
                  (GetSystemMetrics(SM_CYSCREEN) - size.height) / 2};
+    ShapeWindow(size);
     MoveWindow(m_hWnd, position_.x, position_.y, size.width, size.height, TRUE);
-    CreateToolTips();
     FullRefresh();
     return 0;
 }
@@ -178,6 +186,7 @@ bool CMainFrame::LoadLayoutForHeadset() {
 void CMainFrame::ResizeToLayout() {
     const skin::Size size = layout_.BoundingSize();
     if (!size.IsEmpty()) {
+        ShapeWindow(size);
         MoveWindow(m_hWnd, position_.x, position_.y, size.width, size.height, TRUE);
     }
     InvalidateRect(m_hWnd, nullptr, TRUE);
@@ -190,7 +199,9 @@ bool CMainFrame::ReloadLayout() {
     }
     layout_.SelectConfig(0);
     ResizeToLayout();
-    CreateToolTips();
+    if (toolTips_ != nullptr) {
+        CreateToolTips();  // for the new items
+    }
     return true;
 }
 
@@ -204,7 +215,6 @@ void CMainFrame::ShowPage(int page) {
 void CMainFrame::OnPaint() {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(m_hWnd, &paint);
-    ShapeWindow(layout_.BoundingSize());
     PaintClient(dc);
     EndPaint(m_hWnd, &paint);
 }
@@ -213,16 +223,17 @@ void CMainFrame::PaintClient(HDC dc) const {
     layout_.Paint(dc);
 }
 
-// The window takes the rounded shape of the shown panels. The region is only
-// replaced when the shape changes: replacing it redraws the window, and doing
-// that on every paint would keep the idle window repainting.
+// The window takes the rounded shape of the shown panels, together with their
+// size and before it is painted: the move that follows repaints the window
+// once, where shaping a shown window in its paint would draw it again. The
+// region is only replaced when the shape changes.
 void CMainFrame::ShapeWindow(skin::Size size) {
     if (size == shape_) {
         return;
     }
     shape_ = size;
-    SetWindowRgn(m_hWnd,
-                 CreateRoundRectRgn(0, 0, size.width, size.height, kCornerSize, kCornerSize), TRUE);
+    SetWindowRgn(
+        m_hWnd, CreateRoundRectRgn(0, 0, size.width, size.height, kCornerSize, kCornerSize), FALSE);
 }
 
 LRESULT CMainFrame::OnNcHitTest(LPARAM lParam) const {
@@ -267,6 +278,10 @@ void CMainFrame::OnControlNotification(HWND control, UINT code) {
 void CMainFrame::CreateToolTips() {
     if (toolTips_ != nullptr) {
         ::DestroyWindow(toolTips_);
+        toolTips_ = nullptr;
+    }
+    if (!framework::UseCommonControls(ICC_WIN95_CLASSES)) {
+        return;
     }
     toolTips_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                                 m_hWnd, nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -276,7 +291,9 @@ void CMainFrame::CreateToolTips() {
     for (const auto& panel : layout_.Panels()) {
         panel->ForEachItem([this](const skin::DisplayItem& item) {
             TOOLINFOA tool = {};
-            tool.cbSize = sizeof tool;
+            // Common controls before version 6 (Windows 98 to 2000, or any
+            // program without a manifest) refuse the newer, larger layout.
+            tool.cbSize = TTTOOLINFOA_V2_SIZE;
             tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
             tool.hwnd = m_hWnd;
             tool.uId = reinterpret_cast<UINT_PTR>(item.Window());

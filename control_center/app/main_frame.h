@@ -94,8 +94,8 @@ private:
     skin::SkinLayout layout_;
     int layoutId_ = 0;
     int page_ = 1;
-    skin::Size shape_;  // the size the window region was last made for
-    HWND toolTips_ = nullptr;
+    skin::Size shape_;         // the size the window region was last made for
+    HWND toolTips_ = nullptr;  // made when the mouse first comes over the frame
 };
 
 }  // namespace tavimo

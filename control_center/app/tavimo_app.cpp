@@ -1,7 +1,5 @@
 #include "tavimo_app.h"
 
-#include <commctrl.h>
-
 #include "language_table.h"
 #include "main_frame.h"
 
@@ -17,9 +15,6 @@ BOOL CTavimoApp::InitInstance() {
         SetForegroundWindow(running);
         return FALSE;
     }
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-
     auto frame = std::make_unique<CMainFrame>();
     CMainFrame* created = frame.get();
     m_pMainWnd = std::move(frame);

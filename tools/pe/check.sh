@@ -1,15 +1,40 @@
 #!/bin/sh
-# Checks a Windows binary's tables with MinGW's objdump.
-#   check.sh imports OBJDUMP FILE            every imported DLL is a Windows system DLL
+# Checks a Windows binary's tables and resources with MinGW's binutils.
+#   check.sh imports OBJDUMP FILE            every imported DLL is a Windows system DLL,
+#                                            and no import is one that Windows XP lacks
 #   check.sh exports OBJDUMP FILE NAME...    the export names are exactly NAME...
+#   check.sh manifest OBJDUMP FILE           a program's manifest: resource 1 of type
+#                                            RT_MANIFEST, asking for common controls 6
+#                                            and the invoker's rights
 set -eu
-mode=$1 objdump=$2 file=$3
+mode=$1 tool=$2 file=$3
 shift 3
 [ -f "$file" ] || { echo "no such file: $file" >&2; exit 1; }
-table=$("$objdump" -p "$file")
 
 case "$mode" in
+manifest)
+    # In objdump's resource tree, type entries stand 3 blanks after the
+    # offset, name entries 5: look for name 1 under type 24 (RT_MANIFEST).
+    if ! "$tool" -p "$file" | awk '
+        /^[0-9a-f]+   Entry: ID: / { in_manifest = ($4 == "0x000018,") }
+        /^[0-9a-f]+     Entry: ID: / && in_manifest && $4 == "0x000001," { found = 1 }
+        END { exit !found }'; then
+        echo "$file has no manifest resource (RT_MANIFEST, id 1)" >&2
+        exit 1
+    fi
+    # Resource data is stored as is: the manifest's text is in the file.
+    bad=0
+    for needed in 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' 'level="asInvoker"'; do
+        if ! tr -s '\t\r\n ' ' ' <"$file" | grep -aqF "$needed"; then
+            echo "$file: the manifest lacks $needed" >&2
+            bad=1
+        fi
+    done
+    [ "$bad" -eq 0 ] && echo "manifest: common controls 6, asInvoker"
+    exit $bad
+    ;;
 imports)
+    table=$("$tool" -p "$file")
     system_dlls='advapi32 comctl32 comdlg32 gdi32 hhctrl.ocx hid kernel32 msvcrt newdev ole32
         oleaut32 setupapi shell32 shlwapi user32 version winmm'
     found=$(printf '%s\n' "$table" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z')
@@ -22,10 +47,32 @@ imports)
         esac
     done
     [ -n "$found" ] || { echo "$file: no import table found" >&2; exit 1; }
+    # Functions of Windows Vista and later that this code or the compiler's
+    # runtime could reach; a program importing one does not start on XP.
+    newer='GetTickCount64 GetSystemTimePreciseAsFileTime
+        InitializeSRWLock AcquireSRWLockExclusive AcquireSRWLockShared ReleaseSRWLockExclusive
+        ReleaseSRWLockShared TryAcquireSRWLockExclusive TryAcquireSRWLockShared
+        InitializeConditionVariable SleepConditionVariableCS SleepConditionVariableSRW
+        WakeConditionVariable WakeAllConditionVariable InitOnceExecuteOnce
+        InitOnceBeginInitialize InitOnceComplete FlsAlloc FlsFree FlsGetValue FlsSetValue
+        CreateEventExA CreateEventExW CreateMutexExA CreateMutexExW CreateSemaphoreExA
+        CreateSemaphoreExW GetFileInformationByHandleEx SetFileInformationByHandle CancelIoEx
+        GetFinalPathNameByHandleA GetFinalPathNameByHandleW QueryFullProcessImageNameA
+        QueryFullProcessImageNameW CreateSymbolicLinkA CreateSymbolicLinkW
+        RegGetValueA RegGetValueW RegDeleteTreeA RegDeleteTreeW RegSetKeyValueA RegSetKeyValueW
+        GetLocaleInfoEx LCMapStringEx CompareStringEx'
+    newer=" $(echo $newer) "
+    functions=$(printf '%s\n' "$table" | awk 'NF == 3 && $1 ~ /^[0-9a-f]+$/ && $2 ~ /^[0-9]+$/ { print $3 }')
+    for function in $functions; do
+        case $newer in
+        *" $function "*) echo "$file imports $function, which Windows XP lacks" >&2; bad=1 ;;
+        esac
+    done
     echo "imports: $(echo $found)"
     exit $bad
     ;;
 exports)
+    table=$("$tool" -p "$file")
     actual=$(printf '%s\n' "$table" |
         sed -n '/\[Ordinal\/Name Pointer\] Table/,/^[[:space:]]*$/p' |
         sed -n 's/^[[:space:]]*\[[[:space:]]*[0-9]*\] //p' | sort)
@@ -38,7 +85,7 @@ exports)
     echo "exports: $(echo $actual)"
     ;;
 *)
-    echo "usage: check.sh imports|exports OBJDUMP FILE [NAME...]" >&2
+    echo "usage: check.sh imports|exports OBJDUMP FILE [NAME...] | manifest OBJDUMP FILE" >&2
     exit 2
     ;;
 esac

@@ -1,7 +1,7 @@
 // startup_timer: how long programs take from process creation until their
 // user-interface thread first waits for input (window created, shown and
-// painted), as the median of several starts. Each started program is closed
-// through its window before the next start.
+// painted), as the median of several starts, the programs taking turns. Each
+// started program is closed through its window before the next start.
 //   startup_timer RUNS "COMMAND LINE" "WINDOW TITLE" [...more pairs]
 #include <windows.h>
 
@@ -57,22 +57,32 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int runs = std::max(1, std::atoi(argv[1]));
-    std::vector<double> medians;
-    for (int p = 2; p + 1 < argc; p += 2) {
-        std::vector<double> times;
-        for (int run = 0; run < runs; ++run) {
-            const double ms = TimeOneStart(argv[p], argv[p + 1]);
+    // The programs take turns, one start each per round, so that a change in
+    // the machine's load during the measurement weighs on all of them alike.
+    const std::size_t programs = static_cast<std::size_t>(argc - 2) / 2;
+    std::vector<std::vector<double>> times(programs);
+    // One start of each that does not count: the first program started in
+    // a new session also brings up Wine's desktop.
+    for (std::size_t i = 0; i < programs; ++i) {
+        TimeOneStart(argv[2 + 2 * i], argv[3 + 2 * i]);
+    }
+    for (int run = 0; run < runs; ++run) {
+        for (std::size_t i = 0; i < programs; ++i) {
+            const char* command = argv[2 + 2 * i];
+            const double ms = TimeOneStart(command, argv[3 + 2 * i]);
             if (ms < 0) {
-                std::fprintf(stderr, "could not time %s\n", argv[p]);
+                std::fprintf(stderr, "could not time %s\n", command);
                 return 1;
             }
-            times.push_back(ms);
+            times[i].push_back(ms);
         }
-        std::sort(times.begin(), times.end());
-        const double median = times[times.size() / 2];
-        medians.push_back(median);
-        std::printf("%-40s median %7.1f ms (min %.1f, max %.1f, %d starts)\n", argv[p], median,
-                    times.front(), times.back(), runs);
+    }
+    std::vector<double> medians;
+    for (std::size_t i = 0; i < programs; ++i) {
+        std::sort(times[i].begin(), times[i].end());
+        medians.push_back(times[i][times[i].size() / 2]);
+        std::printf("%-40s median %7.1f ms (min %.1f, max %.1f, %d starts)\n", argv[2 + 2 * i],
+                    medians.back(), times[i].front(), times[i].back(), runs);
     }
     for (std::size_t i = 1; i < medians.size(); ++i) {
         std::printf("ratio %s / %s: %.2f\n", argv[2 + 2 * i], argv[2], medians[i] / medians[0]);

@@ -10,6 +10,7 @@
 
 #include "cd_audio_switch.h"
 #include "child_process.h"
+#include "test_registry.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ protected:
     void SetUp() override { RemoveClassKey(); }
     void TearDown() override { RemoveClassKey(); }
 
-    static void RemoveClassKey() { RegDeleteTreeA(HKEY_LOCAL_MACHINE, kClassKey); }
+    static void RemoveClassKey() { testing_support::DeleteKeyTree(HKEY_LOCAL_MACHINE, kClassKey); }
 
     static void AddDrives(std::initializer_list<unsigned> indexes) {
         for (unsigned index : indexes) {
@@ -37,15 +38,13 @@ protected:
 
     // The drive's DigitalAudioPlay value as bytes, or nullopt when it has none.
     static std::optional<std::vector<BYTE>> ValueOf(unsigned index) {
-        BYTE data[16];
-        DWORD size = sizeof data;
-        DWORD type = 0;
-        if (RegGetValueA(HKEY_LOCAL_MACHINE, cddswitch::DriveKeyPath(index).c_str(),
-                         "DigitalAudioPlay", RRF_RT_ANY, &type, data, &size) != ERROR_SUCCESS) {
+        const auto value = testing_support::ReadValue(
+            HKEY_LOCAL_MACHINE, cddswitch::DriveKeyPath(index).c_str(), "DigitalAudioPlay");
+        if (!value) {
             return std::nullopt;
         }
-        EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY));
-        return std::vector<BYTE>(data, data + size);
+        EXPECT_EQ(value->type, static_cast<DWORD>(REG_BINARY));
+        return value->data;
     }
 
     static std::optional<DWORD> Run(const std::string& arguments) {

@@ -7,16 +7,21 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 
 #include "child_process.h"
+#include "test_registry.h"
 #include "unique_handle.h"
 
 namespace {
 
+using testing_support::DeleteKeyTree;
 using testing_support::PathBesideTest;
+using testing_support::ReadString;
 using testing_support::RunToExit;
+using testing_support::WriteString;
 
 constexpr char kHttpsCommandKey[] = "Software\\Classes\\https\\shell\\open\\command";
 constexpr char kRecordedEvent[] = "TavimoTestUrlRecorded";
@@ -24,29 +29,23 @@ constexpr char kRecordedEvent[] = "TavimoTestUrlRecorded";
 class ReglaunchTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char value[1024] = {};
-        DWORD size = sizeof value;
-        hadCommand_ = RegGetValueA(HKEY_LOCAL_MACHINE, kHttpsCommandKey, nullptr, RRF_RT_REG_SZ,
-                                   nullptr, value, &size) == ERROR_SUCCESS;
-        savedCommand_ = value;
+        savedCommand_ = ReadString(HKEY_LOCAL_MACHINE, kHttpsCommandKey, nullptr);
         char temp[MAX_PATH] = {};
         GetTempPathA(MAX_PATH, temp);
         recordPath_ = std::string(temp) + "tavimo_url_record.txt";
         DeleteFileA(recordPath_.c_str());
     }
     void TearDown() override {
-        if (hadCommand_) {
-            SetHttpsCommand(savedCommand_);
+        if (savedCommand_) {
+            SetHttpsCommand(*savedCommand_);
         } else {
-            RegDeleteTreeA(HKEY_LOCAL_MACHINE, kHttpsCommandKey);
+            DeleteKeyTree(HKEY_LOCAL_MACHINE, kHttpsCommandKey);
         }
         DeleteFileA(recordPath_.c_str());
     }
 
     static void SetHttpsCommand(const std::string& command) {
-        ASSERT_EQ(RegSetKeyValueA(HKEY_LOCAL_MACHINE, kHttpsCommandKey, nullptr, REG_SZ,
-                                  command.c_str(), static_cast<DWORD>(command.size() + 1)),
-                  ERROR_SUCCESS);
+        ASSERT_TRUE(WriteString(HKEY_LOCAL_MACHINE, kHttpsCommandKey, nullptr, command));
     }
 
     std::string Recorded() const {
@@ -56,8 +55,7 @@ protected:
         return text.str();
     }
 
-    bool hadCommand_ = false;
-    std::string savedCommand_;
+    std::optional<std::string> savedCommand_;
     std::string recordPath_;
 };
 

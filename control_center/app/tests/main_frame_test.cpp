@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "skin_bitmap.h"
 #include "test_window.h"
+#include "unique_handle.h"
 
 namespace {
 
@@ -24,8 +26,6 @@ constexpr int kWidth = 380;
 class MainFrameTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&controls);
         ASSERT_TRUE(frame.LoadFrame(tavimo::kFrameResourceId, WS_POPUP | WS_SYSMENU));
         ShowWindow(Window(), SW_SHOWNOACTIVATE);
         PumpMessages();
@@ -102,6 +102,70 @@ TEST_F(MainFrameTest, StartsCentredBorderlessAndFull) {
     EXPECT_EQ(frame.CurrentPage(), 1);
 }
 
+// The pixels of an icon drawn at size x size.
+std::vector<COLORREF> Drawn(HICON icon, int size) {
+    Canvas canvas(size, size);
+    DrawIconEx(canvas.dc(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            pixels.push_back(canvas.Pixel(x, y));
+        }
+    }
+    return pixels;
+}
+
+// The width of an icon's image.
+int IconWidth(HICON icon) {
+    ICONINFO info = {};
+    if (!GetIconInfo(icon, &info)) {
+        return 0;
+    }
+    const tavimo::UniqueBitmap mask(info.hbmMask);
+    const tavimo::UniqueBitmap colour(info.hbmColor);
+    BITMAP bitmap = {};
+    GetObjectA(info.hbmMask, sizeof bitmap, &bitmap);
+    return bitmap.bmWidth;
+}
+
+TEST_F(MainFrameTest, ShowsIcon10128LargeAndSmall) {
+    const struct {
+        WPARAM which;
+        int size;
+    } expected[] = {{ICON_BIG, GetSystemMetrics(SM_CXICON)},
+                    {ICON_SMALL, GetSystemMetrics(SM_CXSMICON)}};
+    for (const auto& icon : expected) {
+        const auto shown =
+            reinterpret_cast<HICON>(SendMessageA(Window(), WM_GETICON, icon.which, 0));
+        ASSERT_NE(shown, nullptr) << "icon " << icon.which;
+        EXPECT_EQ(IconWidth(shown), icon.size);
+        const tavimo::UniqueIcon own(static_cast<HICON>(
+            LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(tavimo::kFrameResourceId),
+                       IMAGE_ICON, icon.size, icon.size, LR_DEFAULTCOLOR)));
+        ASSERT_TRUE(own);
+        EXPECT_EQ(Drawn(shown, icon.size), Drawn(own.get(), icon.size)) << "icon " << icon.which;
+    }
+}
+
+// Whether window's region covers exactly the frame's rounded shape of
+// width x height.
+bool ShapedAs(HWND window, int width, int height) {
+    const tavimo::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+    const tavimo::UniqueRegion expected(CreateRoundRectRgn(0, 0, width, height, 12, 12));
+    const tavimo::UniqueRegion difference(CreateRectRgn(0, 0, 0, 0));
+    return GetWindowRgn(window, region.get()) != ERROR &&
+           CombineRgn(difference.get(), region.get(), expected.get(), RGN_XOR) == NULLREGION;
+}
+
+TEST_F(MainFrameTest, IsShapedWithItsSizeBeforeAnyPaint) {
+    // A second frame, never shown, so never painted.
+    CMainFrame hidden;
+    ASSERT_TRUE(hidden.LoadFrame(tavimo::kFrameResourceId, WS_POPUP | WS_SYSMENU));
+    EXPECT_TRUE(ShapedAs(hidden.GetSafeHwnd(), kWidth, kFullHeight));
+    SendMessageA(hidden.GetSafeHwnd(), WM_COMMAND, 998, 0);
+    EXPECT_TRUE(ShapedAs(hidden.GetSafeHwnd(), kWidth, kReducedHeight));
+}
+
 TEST_F(MainFrameTest, EnlargeReduceCyclesBackToFullAtTheSameCorner) {
     const RECT start = Bounds();
     Command(998);
@@ -175,6 +239,50 @@ TEST_F(MainFrameTest, ToolTipsAreTheStringsOfTheItemsIds) {
     EXPECT_FALSE(result);
     EXPECT_EQ(ToolTip(4, 0, &result), "");  // no string 4
     EXPECT_FALSE(result);
+}
+
+// The tooltip controls that one window owns.
+struct ToolTipSearch {
+    HWND owner;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectToolTip(HWND window, LPARAM lParam) {
+    auto& search = *reinterpret_cast<ToolTipSearch*>(lParam);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0 && GetWindow(window, GW_OWNER) == search.owner) {
+        search.found.push_back(window);
+    }
+    return TRUE;
+}
+
+std::vector<HWND> ToolTipControls(HWND frame) {
+    ToolTipSearch search = {frame, {}};
+    EnumThreadWindows(GetCurrentThreadId(), CollectToolTip, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST_F(MainFrameTest, ToolTipsComeWithTheMouseOnePerItem) {
+    // Nothing of them before the mouse first comes over the frame.
+    EXPECT_TRUE(ToolTipControls(Window()).empty());
+
+    HWND item = GetDlgItem(Window(), 998);
+    ASSERT_NE(item, nullptr);
+    SendMessageA(Window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(item),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    std::vector<HWND> controls = ToolTipControls(Window());
+    ASSERT_EQ(controls.size(), 1u);
+    const LRESULT tools = SendMessageA(controls[0], TTM_GETTOOLCOUNT, 0, 0);
+    EXPECT_EQ(tools, testing_support::CountChildren(Window()));
+
+    // Later visits and reloads keep one control with a tool for each item.
+    SendMessageA(Window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Window()),
+                 MAKELPARAM(HTCAPTION, WM_MOUSEMOVE));
+    ASSERT_TRUE(frame.ReloadLayout());
+    controls = ToolTipControls(Window());
+    ASSERT_EQ(controls.size(), 1u);
+    EXPECT_EQ(SendMessageA(controls[0], TTM_GETTOOLCOUNT, 0, 0), tools);
 }
 
 TEST_F(MainFrameTest, PaintsTheShownPanelsStacked) {

@@ -1,0 +1,15 @@
+// The common controls library is loaded at its first use, not with the
+// program: loading it is a noticeable part of a program's start, and a
+// program may show no common control for a long time (tooltips wait for the
+// mouse). Once loaded it stays until the program ends.
+#pragma once
+
+#include <windows.h>
+
+namespace framework {
+
+// Loads the library (the version that the program's manifest asks for) and
+// registers the control classes named by ICC flags; false when it cannot.
+bool UseCommonControls(DWORD classes);
+
+}  // namespace framework

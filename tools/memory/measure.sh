@@ -1,0 +1,69 @@
+#!/bin/sh
+# Idle memory of the control center beside Wine's own notepad.exe, in the
+# test prefix (no display driver, no audio): each program is started, left
+# until its memory stops changing, and its private anonymous resident memory
+# is read (the "Anonymous" line of /proc/PID/smaps_rollup: what the process
+# itself allocated or copied, not the files it maps). Median of RUNS starts
+# (default 5) each, and the ratio.
+#   sh tools/memory/measure.sh [RUNS]
+set -eu
+cd "$(dirname "$0")/../.."
+export WINEPREFIX="$PWD/build/win64/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+runs=${1:-5}
+program=build/win64/bin/TAVIMO.exe
+[ -f "$program" ] || { echo "measure.sh: build the win64 preset first" >&2; exit 1; }
+sh tools/wine/prefix.sh start
+trap 'sh tools/wine/prefix.sh stop' EXIT
+
+# Anonymous memory in kB of process $1; empty once it is gone.
+anonymous_kb() {
+    awk '$1 == "Anonymous:" { print $2 }' "/proc/$1/smaps_rollup" 2>/dev/null || true
+}
+
+# Starts $1 (a full path: Wine then runs it in this very process), waits
+# until its anonymous memory has stayed the same for two seconds (at most 30
+# seconds), prints it in kB and ends the program.
+idle_kb() {
+    wine "$1" </dev/null >/dev/null 2>&1 &
+    pid=$!
+    last="" same=0
+    for _ in $(seq 60); do
+        sleep 0.5
+        now=$(anonymous_kb "$pid")
+        if [ -n "$now" ] && [ "$now" = "$last" ]; then
+            same=$((same + 1))
+            [ "$same" -lt 4 ] || break
+        else
+            same=0
+        fi
+        last=$now
+    done
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    [ -n "$last" ] || echo "measure.sh: could not read the memory of $1" >&2
+    echo "$last"
+}
+
+# Median, minimum and maximum of the numbers on standard input.
+summary() {
+    sort -n | awk '{ v[NR] = $1 } END { printf "%d %d %d\n", v[int((NR + 1) / 2)], v[1], v[NR] }'
+}
+
+measure() {
+    values=""
+    for _ in $(seq "$runs"); do
+        value=$(idle_kb "$1")
+        [ -n "$value" ] || exit 1
+        values="$values$value
+"
+    done
+    printf '%s' "$values" | summary
+}
+
+notepad=$(measure 'C:\windows\system32\notepad.exe')
+tavimo=$(measure "$program")
+# shellcheck disable=SC2086  # each holds three numbers: median, min, max
+set -- $notepad $tavimo
+printf '%-12s median %6d kB anonymous resident (min %d, max %d, %d starts)\n' \
+    notepad.exe "$1" "$2" "$3" "$runs" TAVIMO.exe "$4" "$5" "$6" "$runs"
+awk -v a="$4" -v b="$1" 'BEGIN { printf "ratio TAVIMO.exe / notepad.exe: %.2f\n", a / b }'
