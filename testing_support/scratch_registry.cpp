@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_registry.h"
+
 namespace testing_support {
 namespace {
 
@@ -13,7 +15,7 @@ ScratchRegistry::ScratchRegistry(HKEY predefined)
     : predefined_(predefined),
       scratchPath_(kScratchRoot + std::to_string(GetCurrentProcessId()) + "-" +
                    std::to_string(reinterpret_cast<ULONG_PTR>(predefined))) {
-    RegDeleteTreeA(HKEY_CURRENT_USER, scratchPath_.c_str());
+    DeleteKeyTree(HKEY_CURRENT_USER, scratchPath_.c_str());
     EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, scratchPath_.c_str(), 0, nullptr, 0,
                               KEY_ALL_ACCESS, nullptr, &scratch_, nullptr),
               ERROR_SUCCESS);
@@ -23,7 +25,7 @@ ScratchRegistry::ScratchRegistry(HKEY predefined)
 ScratchRegistry::~ScratchRegistry() {
     RegOverridePredefKey(predefined_, nullptr);
     RegCloseKey(scratch_);
-    RegDeleteTreeA(HKEY_CURRENT_USER, scratchPath_.c_str());
+    DeleteKeyTree(HKEY_CURRENT_USER, scratchPath_.c_str());
 }
 
 void ScratchRegistry::Set(const std::string& path, const char* name, DWORD type, const void* data,
@@ -51,7 +53,7 @@ void ScratchRegistry::CreateKey(const std::string& path) const {
 }
 
 void ScratchRegistry::DeleteKey(const std::string& path) const {
-    RegDeleteTreeA(scratch_, path.c_str());
+    DeleteKeyTree(scratch_, path.c_str());
 }
 
 }  // namespace testing_support
