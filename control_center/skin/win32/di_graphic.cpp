@@ -5,7 +5,7 @@
 namespace skin {
 
 std::unique_ptr<DisplayItem> DIGraphic::Create(const LayoutEntry& entry, HWND owner, int x, int y) {
-    std::unique_ptr<DIGraphic> item(new DIGraphic(ReadNumber(entry.key)));
+    std::unique_ptr<DIGraphic> item(new DIGraphic(ReadNumber(entry.Key())));
     const HBITMAP bitmap =
         item->Keep(LoadSkinBitmap(BitmapFields(entry.Value(3)).Read(entry.Value(3))));
     if (!item->CreateControl("STATIC", SS_BITMAP, "", owner, x, y, BitmapSize(bitmap))) {

@@ -6,7 +6,7 @@
 namespace skin {
 
 std::unique_ptr<DisplayItem> TabItem::Create(const LayoutEntry& entry, HWND owner, int, int) {
-    std::unique_ptr<TabItem> item(new TabItem(ReadNumber(entry.key)));
+    std::unique_ptr<TabItem> item(new TabItem(ReadNumber(entry.Key())));
     item->written_ = entry.Value(1);
     if (!item->CreateItemWindow(owner, 0, 0, {})) {
         return nullptr;
@@ -88,7 +88,7 @@ void TabItem::Paint(HDC dc) const {
 }
 
 std::unique_ptr<DisplayItem> DITabCtl::Create(const LayoutEntry& entry, HWND owner, int x, int y) {
-    std::unique_ptr<DITabCtl> item(new DITabCtl(ReadNumber(entry.key)));
+    std::unique_ptr<DITabCtl> item(new DITabCtl(ReadNumber(entry.Key())));
     item->corner_ = {x, y};
     const BitmapFields bitmaps(entry.Value(5));
     item->selectedBitmap_ = item->Keep(LoadSkinBitmap(bitmaps.Read(entry.Value(5))));
