@@ -87,7 +87,9 @@ private:
     // and without a delimiter has no values.
     LayoutEntry ReadEntry(std::string_view content, bool ended) const {
         const std::size_t keyEnd = content.find_first_of(" =\t");
-        const std::string_view key = content.substr(0, keyEnd);
+        // A CR after a key of the full line length would make it one too
+        // long: keys hold at most kMaxLineLength characters too.
+        const std::string_view key = content.substr(0, std::min(keyEnd, kMaxLineLength));
         if (keyEnd == std::string_view::npos) {
             // The line end delimits the key and starts one empty value.
             return {key, ended ? LayoutValues(key.substr(key.size())) : LayoutValues(),

@@ -80,6 +80,20 @@ TEST(LayoutDoc, KeyOnlyLinesKeepTheirCrWhateverEndsThem) {
     EXPECT_EQ(ValuesOf(p.entries[2]), (Values{""}));
 }
 
+TEST(LayoutDoc, AKeyAtTheLineLimitDropsTheCrThatWouldPassIt) {
+    const std::string key(259, 'k');
+    const std::string text = "[P]\r\n" + key + "\r\n" + key + "\r" + key.substr(1) + "\r";
+    const LayoutDoc doc = ReadLayoutText(text);
+    const skin::LayoutSection& p = *doc.Section("P");
+    ASSERT_EQ(p.entries.size(), 3u);
+    EXPECT_EQ(p.entries[0].Key(), key);
+    EXPECT_EQ(p.entries[1].Key(), key);
+    EXPECT_EQ(p.entries[2].Key(), key.substr(1) + "\r");
+    for (const LayoutEntry& entry : p.entries) {
+        EXPECT_EQ(ValuesOf(entry), (Values{""}));
+    }
+}
+
 TEST(LayoutDoc, BlanksBeforeAValueAreSkippedButAnEqualsIsNot) {
     const LayoutDoc doc = ReadLayoutText("[P]\nkey = value\n");
     EXPECT_EQ(ValuesOf(doc, "P", "key"), (Values{"= value"}));
