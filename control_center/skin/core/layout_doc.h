@@ -91,10 +91,12 @@ using LineReport = std::function<void(int line, std::string_view text)>;
 LayoutDoc ReadLayoutText(std::string_view text, LeadByteTest isLeadByte = nullptr,
                          const LineReport& onNote = {});
 
-// The doc would outlive a temporary string that it views.
+// The doc would outlive a temporary string that it views: such a call does
+// not compile.
 template <typename Text>
-requires std::is_same_v<Text, std::string> LayoutDoc
-ReadLayoutText(Text&& text, LeadByteTest isLeadByte = nullptr, const LineReport& onNote = {})
-= delete;
+concept TemporaryString = std::is_same_v<std::remove_const_t<Text>, std::string>;
+template <TemporaryString Text>
+LayoutDoc ReadLayoutText(Text&& text, LeadByteTest isLeadByte = nullptr,
+                         const LineReport& onNote = {}) = delete;
 
 }  // namespace skin

@@ -45,7 +45,7 @@ public:
     LayoutValues() = default;
     // The values in text, the rest of a line after its key's delimiter
     // without the line end: one more than it has commas (so an empty text is
-    // one empty value). Texts longer than a line may be are cut.
+    // one empty value). A text longer than kMaxLineLength is cut.
     explicit LayoutValues(std::string_view text);
     // Values already counted.
     LayoutValues(const char* data, std::uint16_t length, std::uint16_t count)

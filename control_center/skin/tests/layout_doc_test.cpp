@@ -138,31 +138,17 @@ TEST(LayoutDoc, SectionsAreFoundAmongManyInAnyCase) {
 TEST(LayoutDoc, DoubleByteCharactersNameTheirOwnSections) {
     const auto leadByte = [](unsigned char c) { return c >= 0x81 && c <= 0x9F; };
     // 0x82 0x61 and 0x82 0x41 are two different double-byte characters.
-    const char* text =
-        "[\x82"
-        "a]\nk=1\n[\x82"
-        "A]\nk=2\n[x\x82"
-        "a]\n";
+    const std::string lower{'\x82', 'a'};
+    const std::string upper{'\x82', 'A'};
+    const std::string text = "[" + lower + "]\nk=1\n[" + upper + "]\nk=2\n[x" + lower + "]\n";
     const LayoutDoc doubleByte = ReadLayoutText(text, leadByte);
     EXPECT_EQ(doubleByte.Sections().size(), 3u);
-    EXPECT_EQ(ValuesOf(doubleByte,
-                       "\x82"
-                       "A",
-                       "k"),
-              (Values{"2"}));
-    EXPECT_NE(doubleByte.Section("X\x82"
-                                 "a"),
-              nullptr);
-    EXPECT_EQ(doubleByte.Section("X\x82"
-                                 "A"),
-              nullptr);
+    EXPECT_EQ(ValuesOf(doubleByte, upper.c_str(), "k"), (Values{"2"}));
+    EXPECT_NE(doubleByte.Section("X" + lower), nullptr);
+    EXPECT_EQ(doubleByte.Section("X" + upper), nullptr);
     const LayoutDoc singleByte = ReadLayoutText(text);
     EXPECT_EQ(singleByte.Sections().size(), 2u);
-    EXPECT_EQ(ValuesOf(singleByte,
-                       "\x82"
-                       "a",
-                       "k"),
-              (Values{"1"}));
+    EXPECT_EQ(ValuesOf(singleByte, lower.c_str(), "k"), (Values{"1"}));
 }
 
 TEST(LayoutDoc, ValuesAreSplitWhenAskedFor) {
@@ -183,6 +169,7 @@ concept Readable = requires(Text&& text) {
     ReadLayoutText(std::forward<Text>(text));
 };
 static_assert(!Readable<std::string>);
+static_assert(!Readable<const std::string>);
 static_assert(Readable<const std::string&>);
 static_assert(Readable<std::string_view>);
 static_assert(Readable<const char*>);
