@@ -13,6 +13,11 @@ if((TAVIMO_SANITIZE OR TAVIMO_FUZZ) AND NOT WIN32)
     # Floating-point division by zero stays allowed: it is IEEE-defined and
     # some results are documented to be infinite or not a number.
     set(sanitizers address,undefined,float-cast-overflow)
+    if(TAVIMO_FUZZ)
+        # libFuzzer's coverage in all of the suite's code, so that a fuzz
+        # target sees the edges of every library it links, not only its own.
+        string(APPEND sanitizers ",fuzzer-no-link")
+    endif()
     target_compile_options(tavimo_warnings INTERFACE
         -fsanitize=${sanitizers} -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(tavimo_warnings INTERFACE -fsanitize=${sanitizers})

@@ -48,12 +48,12 @@ Named NamedIn(const skin::LayoutDoc& doc) {
     const auto panels = skin::ReadPanelList(*doc.Section("Layout"), &badLine);
     for (const skin::PanelDecl& panel : *panels) {
         for (const skin::LayoutEntry& entry : doc.Section(panel.section)->entries) {
-            const bool element = skin::ReadNumber(entry.key) != 0 && !entry.values.empty();
-            const bool background = skin::EqualsIgnoringCase(entry.key, skin::kBackgroundKey);
+            const bool element = skin::ReadNumber(entry.Key()) != 0 && !entry.Values().empty();
+            const bool background = skin::EqualsIgnoringCase(entry.Key(), skin::kBackgroundKey);
             named.elementLines += element;
-            for (const std::string& value : entry.values) {
+            for (const std::string_view value : entry.Values()) {
                 if ((element || background) && IsBitmapField(value)) {
-                    named.bitmaps.insert(value);
+                    named.bitmaps.insert(std::string(value));
                 }
             }
         }

@@ -1,180 +1,159 @@
 #include "layout_doc.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace skin {
-namespace {
 
-bool (*g_isLeadByte)(unsigned char) = nullptr;
-
-unsigned char FoldAscii(unsigned char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 'a' + 'A') : c;
-}
-
-bool IsLineBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-// One physical line of the text: its characters and whether a line end
-// (LF, CR or CR LF) followed them. A CR before LF stays with the characters,
-// as the format reads it.
-struct Line {
-    std::string_view text;
-    bool ended;
-};
-
-class LineSplitter {
+// Reads a text in one pass, line by line; every name, key and value is a
+// view of the text.
+class LayoutReader {
 public:
-    explicit LineSplitter(std::string_view text) : rest_(text) {}
+    LayoutReader(std::string_view text, LeadByteTest isLeadByte, const LineReport& onNote)
+        : rest_(text), onNote_(onNote) {
+        doc_.isLeadByte_ = isLeadByte;
+    }
 
-    bool Next(Line& line) {
-        if (rest_.empty()) {
-            return false;
+    LayoutDoc Read() && {
+        while (!rest_.empty()) {
+            lineNumber_ += lineNumber_ < INT_MAX ? 1 : 0;
+            ReadLine(NextLine());
         }
-        const std::size_t end = rest_.find_first_of("\r\n");
-        if (end == std::string_view::npos) {
-            line = {rest_, false};
-            rest_ = {};
-        } else if (rest_[end] == '\r' && end + 1 < rest_.size() && rest_[end + 1] == '\n') {
-            line = {rest_.substr(0, end + 1), true};  // keeps the CR
-            rest_.remove_prefix(end + 2);
-        } else {
-            line = {rest_.substr(0, end), true};
-            rest_.remove_prefix(end + 1);
-        }
-        return true;
+        return std::move(doc_);
     }
 
 private:
+    static constexpr std::size_t kNoSection = SIZE_MAX;
+
+    // One line of the text. A CR that ends it stays with its characters (it
+    // is a key character); whether a line end followed matters to a key.
+    struct Line {
+        std::string_view text;
+        std::size_t length;  // without the CR
+        bool ended;
+    };
+
+    static bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+    static bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+    Line NextLine() {
+        const auto end = std::find_if(rest_.begin(), rest_.end(), IsLineEnd);
+        const auto length = static_cast<std::size_t>(end - rest_.begin());
+        Line line{rest_.substr(0, length), length, end != rest_.end()};
+        std::size_t next = length;
+        if (line.ended && rest_[next] == '\r') {
+            line.text = rest_.substr(0, ++next);
+        }
+        if (next < rest_.size() && rest_[next] == '\n') {
+            ++next;
+        }
+        rest_.remove_prefix(next);
+        return line;
+    }
+
+    void ReadLine(const Line& line) {
+        if (line.length > kMaxLineLength) {
+            Note("line longer than 259 characters, ignored");
+            return;
+        }
+        std::string_view content = line.text;
+        while (!content.empty() && (IsBlank(content.front()) || content.front() == '\r')) {
+            content.remove_prefix(1);
+        }
+        if (content.empty() || content.front() == '#') {
+            return;
+        }
+        if (content.front() == '[') {
+            OpenSection(content);
+        } else if (current_ != kNoSection) {
+            doc_.sections_[current_].entries.push_back(ReadEntry(content, line.ended));
+        }
+    }
+
+    // A header names the section that the following lines belong to; without
+    // ']' it leaves none.
+    void OpenSection(std::string_view header) {
+        const std::size_t close = header.find(']');
+        if (close == std::string_view::npos) {
+            Note("section header without ']'");
+            current_ = kNoSection;
+            return;
+        }
+        current_ = doc_.OpenSection(header.substr(1, close - 1), lineNumber_);
+    }
+
+    // The key runs to the first space, '=' or tab (a CR is a key character);
+    // the values follow the delimiter, up to the line end. Only a final line without any line end
+    // and without a delimiter has no values.
+    LayoutEntry ReadEntry(std::string_view content, bool ended) const {
+        const std::size_t keyEnd = content.find_first_of(" =\t");
+        // A CR after a key of the full line length would make it one too
+        // long: keys hold at most kMaxLineLength characters too.
+        const std::string_view key = content.substr(0, std::min(keyEnd, kMaxLineLength));
+        if (keyEnd == std::string_view::npos) {
+            // The line end delimits the key and starts one empty value.
+            return {key, ended ? LayoutValues(key.substr(key.size())) : LayoutValues(),
+                    lineNumber_};
+        }
+        std::string_view values = content.substr(keyEnd + 1);
+        if (!values.empty() && values.back() == '\r') {
+            values.remove_suffix(1);
+        }
+        return {key, LayoutValues(values), lineNumber_};
+    }
+
+    void Note(std::string_view text) const {
+        if (onNote_) {
+            onNote_(lineNumber_, text);
+        }
+    }
+
     std::string_view rest_;
+    const LineReport& onNote_;
+    LayoutDoc doc_;
+    std::size_t current_ = kNoSection;
+    int lineNumber_ = 0;
 };
 
-bool IsKeyEnd(char c) {
-    return c == ' ' || c == '=' || c == '\t' || c == '\n';
-}
-
-LayoutEntry ReadEntry(std::string_view text, bool ended, int lineNumber) {
-    LayoutEntry entry;
-    entry.line = lineNumber;
-    std::size_t i = 0;
-    while (i < text.size() && !IsKeyEnd(text[i])) {
-        ++i;
-    }
-    entry.key.assign(text.substr(0, i));
-    if (i == text.size() && !ended) {
-        return entry;  // a final line without line end or delimiter: no values
-    }
-    ++i;  // the delimiter (or the line end)
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
-        ++i;
-    }
-    std::string value;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == ',') {
-            entry.values.push_back(std::move(value));
-            value.clear();
-            while (i + 1 < text.size() &&
-                   (text[i + 1] == ' ' || text[i + 1] == '\t' || text[i + 1] == '\n')) {
-                ++i;
-            }
-        } else if (c != '\r' && c != '\n') {
-            value += c;
-        }
-    }
-    entry.values.push_back(std::move(value));
-    return entry;
-}
-
-// The section a header names, created when new; null for a header without
-// ']' (which leaves no current section).
-LayoutSection* OpenSection(LayoutDoc& doc, std::string_view header, int lineNumber) {
-    const std::size_t close = header.find(']');
-    if (close == std::string_view::npos) {
-        doc.notes.push_back({lineNumber, "section header without ']'"});
-        return nullptr;
-    }
-    std::string name;
-    for (char c : header.substr(1, close - 1)) {
-        if (c != '\r' && c != '\n') {
-            name += c;
-        }
-    }
-    for (LayoutSection& section : doc.sections) {
-        if (EqualsIgnoringCase(section.name, name, g_isLeadByte)) {
-            return &section;
-        }
-    }
-    doc.sections.push_back({std::move(name), {}, lineNumber});
-    return &doc.sections.back();
-}
-
-}  // namespace
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b, bool (*isLeadByte)(unsigned char)) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto ca = static_cast<unsigned char>(a[i]);
-        const auto cb = static_cast<unsigned char>(b[i]);
-        if (isLeadByte != nullptr && isLeadByte(ca) && i + 1 < a.size()) {
-            // A double-byte character compares exactly, trail byte included.
-            if (ca != cb || a[i + 1] != b[i + 1]) {
-                return false;
-            }
-            ++i;
-        } else if (FoldAscii(ca) != FoldAscii(cb)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-void SetLeadByteTest(bool (*isLeadByte)(unsigned char)) {
-    g_isLeadByte = isLeadByte;
-}
+LayoutEntry::LayoutEntry(std::string_view key, LayoutValues values, int line)
+    : start_(key.data()),
+      keyLength_(static_cast<std::uint16_t>(key.size())),
+      valuesOffset_(values.empty() ? 0 : static_cast<std::uint16_t>(values.Text().data() - start_)),
+      valuesLength_(static_cast<std::uint16_t>(values.Text().size())),
+      valueCount_(static_cast<std::uint16_t>(values.size())),
+      line_(line) {}
 
 const LayoutEntry* LayoutSection::Entry(std::string_view key) const {
     const auto found = std::find_if(entries.begin(), entries.end(), [&](const LayoutEntry& e) {
-        return EqualsIgnoringCase(e.key, key, g_isLeadByte);
+        return EqualsIgnoringCase(e.Key(), key, isLeadByte);
     });
     return found == entries.end() ? nullptr : &*found;
 }
 
-const LayoutSection* LayoutDoc::Section(std::string_view name) const {
-    const auto found = std::find_if(sections.begin(), sections.end(), [&](const LayoutSection& s) {
-        return EqualsIgnoringCase(s.name, name, g_isLeadByte);
-    });
-    return found == sections.end() ? nullptr : &*found;
+bool LayoutDoc::IsNamed(std::uint32_t position, std::string_view name) const {
+    return EqualsIgnoringCase(sections_[position].name, name, isLeadByte_);
 }
 
-LayoutDoc ReadLayoutText(std::string_view text) {
-    LayoutDoc doc;
-    LayoutSection* current = nullptr;
-    LineSplitter lines(text);
-    Line line;
-    for (int number = 1; lines.Next(line); ++number) {
-        // The CR of a CR LF end is not one of the line's characters.
-        const bool keptCr = line.ended && !line.text.empty() && line.text.back() == '\r';
-        if (line.text.size() - (keptCr ? 1 : 0) > kMaxLineLength) {
-            doc.notes.push_back({number, "line longer than 259 characters, ignored"});
-            continue;
-        }
-        std::string_view content = line.text;
-        while (!content.empty() && IsLineBlank(content.front())) {
-            content.remove_prefix(1);
-        }
-        if (content.empty() || content.front() == '#') {
-            continue;
-        }
-        if (content.front() == '[') {
-            current = OpenSection(doc, content, number);
-        } else if (current != nullptr) {
-            current->entries.push_back(ReadEntry(content, line.ended, number));
-        }
+std::size_t LayoutDoc::OpenSection(std::string_view name, int line) {
+    const auto count = static_cast<std::uint32_t>(sections_.size());
+    const std::uint32_t found =
+        index_.FindOrAdd(HashIgnoringCase(name, isLeadByte_), count,
+                         [&](std::uint32_t position) { return IsNamed(position, name); });
+    if (found == count) {
+        sections_.push_back({name, {}, line, isLeadByte_});
     }
-    return doc;
+    return found;
+}
+
+const LayoutSection* LayoutDoc::Section(std::string_view name) const {
+    const std::uint32_t found =
+        index_.Find(HashIgnoringCase(name, isLeadByte_),
+                    [&](std::uint32_t position) { return IsNamed(position, name); });
+    return found == FlatIndex::kNone ? nullptr : &sections_[found];
+}
+
+LayoutDoc ReadLayoutText(std::string_view text, LeadByteTest isLeadByte, const LineReport& onNote) {
+    return LayoutReader(text, isLeadByte, onNote).Read();
 }
 
 }  // namespace skin

@@ -38,15 +38,15 @@ const ElementTypeInfo* FindElementType(std::string_view name) {
 std::optional<std::vector<PanelDecl>> ReadPanelList(const LayoutSection& layout, int* badLine) {
     std::vector<PanelDecl> panels;
     for (const LayoutEntry& entry : layout.entries) {
-        const int id = ReadNumber(entry.key);
+        const int id = ReadNumber(entry.Key());
         if (id == 0) {
             continue;
         }
         if (entry.Value(0).empty()) {
-            Report(badLine, entry.line);
+            Report(badLine, entry.Line());
             return std::nullopt;
         }
-        panels.push_back({id, entry.Value(0), entry.line});
+        panels.push_back({id, entry.Value(0), entry.Line()});
     }
     return panels;
 }
@@ -64,15 +64,15 @@ std::optional<std::vector<PanelConfig>> ReadPanelConfigs(const LayoutSection* co
         return configs;
     }
     for (const LayoutEntry& entry : config->entries) {
-        PanelConfig parsed{ReadNumber(entry.key), {}};
+        PanelConfig parsed{ReadNumber(entry.Key()), {}};
         if (parsed.key == 0) {
-            Report(badLine, entry.line);
+            Report(badLine, entry.Line());
             return std::nullopt;
         }
-        for (const std::string& value : entry.values) {
+        for (const std::string_view value : entry.Values()) {
             const int id = ReadNumber(value);
             if (id == 0) {
-                Report(badLine, entry.line);
+                Report(badLine, entry.Line());
                 return std::nullopt;
             }
             parsed.panelIds.push_back(id);

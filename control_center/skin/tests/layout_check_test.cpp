@@ -6,11 +6,14 @@
 namespace {
 
 // "line: text" of every problem, for compact comparisons.
-std::vector<std::string> ProblemsIn(const char* text) {
+// "line: text" of every note of the reader and problem of the checker, in
+// the order they were reported.
+std::vector<std::string> ProblemsIn(const std::string& text) {
     std::vector<std::string> lines;
-    for (const skin::LayoutProblem& p : skin::CheckLayout(skin::ReadLayoutText(text))) {
-        lines.push_back(std::to_string(p.line) + ": " + p.text);
-    }
+    const skin::LineReport report = [&](int line, std::string_view problem) {
+        lines.push_back(std::to_string(line) + ": " + std::string(problem));
+    };
+    skin::CheckLayout(skin::ReadLayoutText(text, nullptr, report), report);
     return lines;
 }
 
@@ -76,6 +79,20 @@ TEST(LayoutCheck, ElementLines) {
                "11: key 'name' is not an element id; ignored"}));
 }
 
+TEST(LayoutCheck, TextFromTheLayoutIsEscapedInMessages) {
+    using namespace std::string_literals;
+    EXPECT_EQ(ProblemsIn("[Layout]\n1=P\n2=Q\x01\n[P]\nsize=9,9\na\0b=1\n5=Gen\0Text,1,2\n"s),
+              (Lines{"6: key 'a\\x00b' is not an element id; ignored",
+                     "7: unknown element type 'Gen\\x00Text'", "3: panel 2: no section [Q\\x01]"}));
+}
+
+TEST(LayoutCheck, ASectionOfTwoPanelsRepeatsItsElementIds) {
+    EXPECT_EQ(ProblemsIn("[Layout]\n1=P\n2=Logo\n3=p\n4=Logo\n"
+                         "[P]\nsize=9,9\n5=DIGraphic,0,0,#1\n7=DIKnob\n[Logo]\nsize=9,9\n"),
+              (Lines{"9: unknown element type 'DIKnob'",
+                     "4: panel 3: section [P] is also panel 1, so its element ids repeat"}));
+}
+
 TEST(LayoutCheck, EntryWithoutEqualsOnTheLastLineIsIgnored) {
     EXPECT_EQ(ProblemsIn("[Layout]\n1=P\n[P]\nsize=9,9\n9"),
               (Lines{"5: line without '=' is ignored"}));
@@ -103,12 +120,15 @@ TEST(LayoutCheck, ConfigEntries) {
 TEST(LayoutCheck, ReaderNotesAreProblemsToo) {
     const std::string text =
         "[Layout]\n1=P\n[P]\nsize=9,9\n[Broken\n1=" + std::string(300, 'x') + "\n";
-    EXPECT_EQ(ProblemsIn(text.c_str()), (Lines{"5: section header without ']'",
-                                               "6: line longer than 259 characters, ignored"}));
+    EXPECT_EQ(ProblemsIn(text), (Lines{"5: section header without ']'",
+                                       "6: line longer than 259 characters, ignored"}));
 }
 
 TEST(LayoutCheck, DumpShowsEveryValueInBrackets) {
-    EXPECT_EQ(skin::DumpLayout(skin::ReadLayoutText("[P]\r\na=x,\r\n4\r\n\tb=\x01\\,y z\r\n")),
+    std::string dump;
+    skin::DumpLayout(skin::ReadLayoutText("[P]\r\na=x,\r\n4\r\n\tb=\x01\\,y z\r\n"),
+                     [&](std::string_view line) { (dump += line) += '\n'; });
+    EXPECT_EQ(dump,
               "[P]\n"
               "a [x] []\n"
               "4\\r []\n"

@@ -11,16 +11,31 @@ using skin::ReadLayoutText;
 
 namespace {
 
-std::vector<std::string> ValuesOf(const LayoutDoc& doc, const char* section, const char* key) {
+using Values = std::vector<std::string>;
+
+Values ValuesOf(const LayoutEntry& entry) {
+    const skin::LayoutValues values = entry.Values();
+    return {values.begin(), values.end()};
+}
+
+Values ValuesOf(const LayoutDoc& doc, const char* section, const char* key) {
     const skin::LayoutSection* s = doc.Section(section);
     if (s == nullptr || s->Entry(key) == nullptr) {
         ADD_FAILURE() << section << " / " << key << " not found";
         return {};
     }
-    return s->Entry(key)->values;
+    return ValuesOf(*s->Entry(key));
 }
 
-using Values = std::vector<std::string>;
+// The reader's notes as "line: text".
+struct Notes {
+    std::vector<std::string> lines;
+    skin::LineReport Report() {
+        return [this](int line, std::string_view text) {
+            lines.push_back(std::to_string(line) + ": " + std::string(text));
+        };
+    }
+};
 
 }  // namespace
 
@@ -41,16 +56,42 @@ TEST(LayoutDoc, KeyDelimitersAndLineEnds) {
     const LayoutDoc doc = ReadLayoutText("[P]\r\n4\r\nk v,w\r\nt\tx\nlf=1\ncr=2\rlast");
     const skin::LayoutSection& p = *doc.Section("P");
     ASSERT_EQ(p.entries.size(), 6u);
-    EXPECT_EQ(p.entries[0].key, "4\r");  // no '=': the CR stays in the key
-    EXPECT_EQ(p.entries[0].values, (Values{""}));
-    EXPECT_EQ(p.entries[1].key, "k");
-    EXPECT_EQ(p.entries[1].values, (Values{"v", "w"}));
-    EXPECT_EQ(p.entries[2].values, (Values{"x"}));
-    EXPECT_EQ(p.entries[3].values, (Values{"1"}));
-    EXPECT_EQ(p.entries[4].values, (Values{"2"}));  // a lone CR ends a line too
-    EXPECT_EQ(p.entries[5].key, "last");
-    EXPECT_TRUE(p.entries[5].values.empty());  // final line without line end
-    EXPECT_EQ(p.entries[5].line, 7);
+    EXPECT_EQ(p.entries[0].Key(), "4\r");  // no '=': the CR stays in the key
+    EXPECT_EQ(ValuesOf(p.entries[0]), (Values{""}));
+    EXPECT_EQ(p.entries[1].Key(), "k");
+    EXPECT_EQ(ValuesOf(p.entries[1]), (Values{"v", "w"}));
+    EXPECT_EQ(ValuesOf(p.entries[2]), (Values{"x"}));
+    EXPECT_EQ(ValuesOf(p.entries[3]), (Values{"1"}));
+    EXPECT_EQ(ValuesOf(p.entries[4]), (Values{"2"}));  // a lone CR ends a line too
+    EXPECT_EQ(p.entries[5].Key(), "last");
+    EXPECT_TRUE(p.entries[5].Values().empty());  // final line without line end
+    EXPECT_EQ(p.entries[5].Line(), 7);
+}
+
+TEST(LayoutDoc, KeyOnlyLinesKeepTheirCrWhateverEndsThem) {
+    const LayoutDoc doc = ReadLayoutText("[P]\r4\r5\r\n6\n");
+    const skin::LayoutSection& p = *doc.Section("P");
+    ASSERT_EQ(p.entries.size(), 3u);
+    EXPECT_EQ(p.entries[0].Key(), "4\r");  // a lone CR
+    EXPECT_EQ(ValuesOf(p.entries[0]), (Values{""}));
+    EXPECT_EQ(p.entries[1].Key(), "5\r");  // CR LF
+    EXPECT_EQ(ValuesOf(p.entries[1]), (Values{""}));
+    EXPECT_EQ(p.entries[2].Key(), "6");
+    EXPECT_EQ(ValuesOf(p.entries[2]), (Values{""}));
+}
+
+TEST(LayoutDoc, AKeyAtTheLineLimitDropsTheCrThatWouldPassIt) {
+    const std::string key(259, 'k');
+    const std::string text = "[P]\r\n" + key + "\r\n" + key + "\r" + key.substr(1) + "\r";
+    const LayoutDoc doc = ReadLayoutText(text);
+    const skin::LayoutSection& p = *doc.Section("P");
+    ASSERT_EQ(p.entries.size(), 3u);
+    EXPECT_EQ(p.entries[0].Key(), key);
+    EXPECT_EQ(p.entries[1].Key(), key);
+    EXPECT_EQ(p.entries[2].Key(), key.substr(1) + "\r");
+    for (const LayoutEntry& entry : p.entries) {
+        EXPECT_EQ(ValuesOf(entry), (Values{""}));
+    }
 }
 
 TEST(LayoutDoc, BlanksBeforeAValueAreSkippedButAnEqualsIsNot) {
@@ -66,22 +107,81 @@ TEST(LayoutDoc, SectionsContinueUnderTheSameNameInAnyCase) {
         "[Other]\n"
         "  [toppanel] trailing text\n"
         "b=2\n");
-    ASSERT_EQ(doc.sections.size(), 2u);
+    ASSERT_EQ(doc.Sections().size(), 2u);
     const skin::LayoutSection* top = doc.Section("TOPPANEL");
     ASSERT_NE(top, nullptr);
     EXPECT_EQ(top->name, "TopPanel");
     ASSERT_EQ(top->entries.size(), 2u);
-    EXPECT_EQ(top->entries[1].key, "b");
+    EXPECT_EQ(top->entries[1].Key(), "b");
     EXPECT_EQ(doc.Section("Other")->entries.size(), 0u);
 }
 
+TEST(LayoutDoc, SectionsAreFoundAmongManyInAnyCase) {
+    std::string text;
+    for (int i = 0; i < 5000; ++i) {
+        text += "[Panel" + std::to_string(i) + "]\nk=" + std::to_string(i) + "\n";
+    }
+    text += "[PANEL17]\nj=x\n";
+    const LayoutDoc doc = ReadLayoutText(text);
+    ASSERT_EQ(doc.Sections().size(), 5000u);
+    for (int i = 0; i < 5000; ++i) {
+        const std::string name = "panel" + std::to_string(i);
+        ASSERT_NE(doc.Section(name), nullptr) << name;
+        EXPECT_EQ(doc.Section(name)->name, "Panel" + std::to_string(i));
+        EXPECT_EQ(ValuesOf(doc, name.c_str(), "K"), (Values{std::to_string(i)}));
+    }
+    EXPECT_EQ(doc.Section("Panel17")->entries.size(), 2u);
+    EXPECT_EQ(doc.Section("Panel5000"), nullptr);
+    EXPECT_EQ(doc.Section("Panel"), nullptr);
+}
+
+TEST(LayoutDoc, DoubleByteCharactersNameTheirOwnSections) {
+    const auto leadByte = [](unsigned char c) { return c >= 0x81 && c <= 0x9F; };
+    // 0x82 0x61 and 0x82 0x41 are two different double-byte characters.
+    const std::string lower{'\x82', 'a'};
+    const std::string upper{'\x82', 'A'};
+    const std::string text = "[" + lower + "]\nk=1\n[" + upper + "]\nk=2\n[x" + lower + "]\n";
+    const LayoutDoc doubleByte = ReadLayoutText(text, leadByte);
+    EXPECT_EQ(doubleByte.Sections().size(), 3u);
+    EXPECT_EQ(ValuesOf(doubleByte, upper.c_str(), "k"), (Values{"2"}));
+    EXPECT_NE(doubleByte.Section("X" + lower), nullptr);
+    EXPECT_EQ(doubleByte.Section("X" + upper), nullptr);
+    const LayoutDoc singleByte = ReadLayoutText(text);
+    EXPECT_EQ(singleByte.Sections().size(), 2u);
+    EXPECT_EQ(ValuesOf(singleByte, lower.c_str(), "k"), (Values{"1"}));
+}
+
+TEST(LayoutDoc, ValuesAreSplitWhenAskedFor) {
+    const LayoutDoc doc = ReadLayoutText("[P]\r\nk=\t a, b ,,c\r\n");
+    const LayoutEntry& entry = doc.Sections()[0].entries[0];
+    EXPECT_EQ(entry.Values().size(), 4u);
+    EXPECT_EQ(entry.Values().Text(), "a, b ,,c");
+    EXPECT_EQ(ValuesOf(entry), (Values{"a", "b ", "", "c"}));
+    EXPECT_EQ(entry.Value(1), "b ");
+    EXPECT_EQ(entry.Value(3), "c");
+    EXPECT_EQ(entry.Value(4), "");
+    EXPECT_EQ(entry.Value(100000), "");
+}
+
+// A doc views its text, so it cannot be read from a temporary string.
+template <typename Text>
+concept Readable = requires(Text&& text) {
+    ReadLayoutText(std::forward<Text>(text));
+};
+static_assert(!Readable<std::string>);
+static_assert(!Readable<const std::string>);
+static_assert(Readable<const std::string&>);
+static_assert(Readable<std::string_view>);
+static_assert(Readable<const char*>);
+
 TEST(LayoutDoc, HeaderWithoutBracketDropsLinesUntilTheNextHeader) {
-    const LayoutDoc doc = ReadLayoutText("[A]\na=1\n[Broken\nb=2\n[C]\nc=3\n");
+    Notes notes;
+    const LayoutDoc doc =
+        ReadLayoutText("[A]\na=1\n[Broken\nb=2\n[C]\nc=3\n", nullptr, notes.Report());
     EXPECT_EQ(doc.Section("A")->entries.size(), 1u);
     EXPECT_EQ(doc.Section("Broken"), nullptr);
     EXPECT_EQ(doc.Section("C")->entries.size(), 1u);
-    ASSERT_EQ(doc.notes.size(), 1u);
-    EXPECT_EQ(doc.notes[0].line, 3);
+    EXPECT_EQ(notes.lines, (Values{"3: section header without ']'"}));
 }
 
 TEST(LayoutDoc, CommentsAndBlankLinesAreIgnored) {
@@ -89,8 +189,8 @@ TEST(LayoutDoc, CommentsAndBlankLinesAreIgnored) {
         ReadLayoutText("[P]\r\n#303=GenText,1\r\n \t #x=1\r\n\r\n   \r\n  y=1\r\n");
     const skin::LayoutSection& p = *doc.Section("P");
     ASSERT_EQ(p.entries.size(), 1u);
-    EXPECT_EQ(p.entries[0].key, "y");
-    EXPECT_EQ(p.entries[0].line, 6);
+    EXPECT_EQ(p.entries[0].Key(), "y");
+    EXPECT_EQ(p.entries[0].Line(), 6);
 }
 
 TEST(LayoutDoc, FirstMatchingKeyWins) {
@@ -101,24 +201,30 @@ TEST(LayoutDoc, FirstMatchingKeyWins) {
 TEST(LayoutDoc, OverlongLinesAreDroppedWhole) {
     const std::string fits(259, 'v');
     const std::string tooLong(260, 'v');
-    const LayoutDoc doc =
-        ReadLayoutText("[P]\r\na=" + fits.substr(2) + "\r\nb" + tooLong.substr(1) + "\r\nc=1\r\n");
+    // Lines at the limit, and one over it, with each kind of line end.
+    const std::string text = "[P]\r\na=" + fits.substr(2) + "\r\nb" + tooLong.substr(1) +
+                             "\r\nc=1\rd=" + fits.substr(2) + "\re" + tooLong.substr(1) + "\nf" +
+                             tooLong.substr(1);
+    Notes notes;
+    const LayoutDoc doc = ReadLayoutText(text, nullptr, notes.Report());
     const skin::LayoutSection& p = *doc.Section("P");
-    ASSERT_EQ(p.entries.size(), 2u);
-    EXPECT_EQ(p.entries[0].values[0].size(), 257u);
-    EXPECT_EQ(p.entries[1].key, "c");
-    ASSERT_EQ(doc.notes.size(), 1u);
-    EXPECT_EQ(doc.notes[0].line, 3);
+    ASSERT_EQ(p.entries.size(), 3u);
+    EXPECT_EQ(p.entries[0].Values()[0].size(), 257u);
+    EXPECT_EQ(p.entries[1].Key(), "c");
+    EXPECT_EQ(p.entries[2].Values()[0].size(), 257u);
+    EXPECT_EQ(notes.lines, (Values{"3: line longer than 259 characters, ignored",
+                                   "6: line longer than 259 characters, ignored",
+                                   "7: line longer than 259 characters, ignored"}));
 }
 
 TEST(LayoutDoc, EmptyAndBinaryTextsReadWithoutHarm) {
-    EXPECT_TRUE(ReadLayoutText("").sections.empty());
+    EXPECT_TRUE(ReadLayoutText("").Sections().empty());
     const std::string binary("[\0]\n\xff\xfe=\0,\x80\n", 11);
     const LayoutDoc doc = ReadLayoutText(binary);
-    ASSERT_EQ(doc.sections.size(), 1u);
-    EXPECT_EQ(doc.sections[0].name, std::string("\0", 1));
-    ASSERT_EQ(doc.sections[0].entries.size(), 1u);
-    EXPECT_EQ(doc.sections[0].entries[0].values.size(), 2u);
+    ASSERT_EQ(doc.Sections().size(), 1u);
+    EXPECT_EQ(doc.Sections()[0].name, std::string("\0", 1));
+    ASSERT_EQ(doc.Sections()[0].entries.size(), 1u);
+    EXPECT_EQ(doc.Sections()[0].entries[0].Values().size(), 2u);
 }
 
 TEST(LayoutDoc, CaseFoldingLeavesDoubleByteCharactersAlone) {

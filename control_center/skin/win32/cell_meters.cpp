@@ -20,7 +20,7 @@ int ReadCount(std::string_view field) {
 
 std::unique_ptr<DisplayItem> CellRow::Create(const LayoutEntry& entry, HWND owner, int x, int y,
                                              BitmapCache& bitmaps) {
-    std::unique_ptr<CellRow> item(new CellRow(ReadNumber(entry.key)));
+    std::unique_ptr<CellRow> item(new CellRow(ReadNumber(entry.Key())));
     item->vertical_ = ReadFlag(entry.Value(3));
     item->bar_ = ReadFlag(entry.Value(4));
     item->count_ = ReadCount(entry.Value(5));
@@ -87,7 +87,7 @@ void CellRow::Paint(HDC dc) const {
 
 std::unique_ptr<DisplayItem> CellArray::Create(const LayoutEntry& entry, HWND owner, int x, int y,
                                                BitmapCache& bitmaps) {
-    std::unique_ptr<CellArray> item(new CellArray(ReadNumber(entry.key)));
+    std::unique_ptr<CellArray> item(new CellArray(ReadNumber(entry.Key())));
     item->vertical_ = ReadFlag(entry.Value(3));
     item->bar_ = ReadFlag(entry.Value(4));
     item->columns_ = ReadCount(entry.Value(5));

@@ -9,8 +9,8 @@ namespace skin {
 
 std::unique_ptr<DisplayItem> DIButton::Create(const LayoutEntry& entry, HWND owner, int x, int y,
                                               BitmapCache& bitmaps) {
-    std::unique_ptr<DIButton> item(new DIButton(ReadNumber(entry.key)));
-    if (entry.values.size() >= 13) {
+    std::unique_ptr<DIButton> item(new DIButton(ReadNumber(entry.Key())));
+    if (entry.Values().size() >= 13) {
         item->labelColour_ = ReadColour(entry.Value(10));
         item->label_ = entry.Value(12);
         if (!item->label_.empty() && !entry.Value(7).empty()) {

@@ -131,7 +131,7 @@ LRESULT DropDownList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 std::unique_ptr<DisplayItem> DIDropDown::Create(const LayoutEntry& entry, HWND owner, int x, int y,
                                                 BitmapCache& bitmaps) {
-    std::unique_ptr<DIDropDown> item(new DIDropDown(ReadNumber(entry.key)));
+    std::unique_ptr<DIDropDown> item(new DIDropDown(ReadNumber(entry.Key())));
     const BitmapFields fields(entry.Value(3));
     item->box_ = bitmaps.Get(fields.Read(entry.Value(3)));
     item->entryBitmap_ = bitmaps.Get(fields.Read(entry.Value(4)));
@@ -159,7 +159,7 @@ void DIDropDown::AttachEntry(const LayoutEntry& entry) {
         list_ = std::move(list);
     }
     // The box's font, which draws nothing of its own without a face and height.
-    list_->Add({ReadNumber(entry.key), std::string(entry.Value(1)), {}, font_});
+    list_->Add({ReadNumber(entry.Key()), std::string(entry.Value(1)), {}, font_});
 }
 
 int DIDropDown::SelectEntry(int index) {

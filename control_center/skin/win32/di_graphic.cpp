@@ -6,7 +6,7 @@ namespace skin {
 
 std::unique_ptr<DisplayItem> DIGraphic::Create(const LayoutEntry& entry, HWND owner, int x, int y,
                                                BitmapCache& bitmaps) {
-    std::unique_ptr<DIGraphic> item(new DIGraphic(ReadNumber(entry.key)));
+    std::unique_ptr<DIGraphic> item(new DIGraphic(ReadNumber(entry.Key())));
     const HBITMAP bitmap = bitmaps.Get(BitmapFields(entry.Value(3)).Read(entry.Value(3)));
     // SS_NOTIFY: the graphic answers hit tests itself, so that a press on it
     // is not passed through to the frame, which would drag the window.

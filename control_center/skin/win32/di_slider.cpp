@@ -8,7 +8,7 @@ namespace skin {
 
 std::unique_ptr<DisplayItem> DISlider::Create(const LayoutEntry& entry, HWND owner, int x, int y,
                                               BitmapCache& bitmaps) {
-    std::unique_ptr<DISlider> item(new DISlider(ReadNumber(entry.key)));
+    std::unique_ptr<DISlider> item(new DISlider(ReadNumber(entry.Key())));
     item->range_.vertical = ReadFlag(entry.Value(3));
     item->step_ = ReadNumber(entry.Value(6));
     const BitmapFields fields(entry.Value(8));

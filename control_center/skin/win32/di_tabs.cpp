@@ -8,7 +8,7 @@ namespace skin {
 
 std::unique_ptr<DisplayItem> TabItem::Create(const LayoutEntry& entry, HWND owner, int, int,
                                              BitmapCache&) {
-    std::unique_ptr<TabItem> item(new TabItem(ReadNumber(entry.key)));
+    std::unique_ptr<TabItem> item(new TabItem(ReadNumber(entry.Key())));
     item->written_ = entry.Value(1);
     if (!item->CreateItemWindow(owner, 0, 0, {})) {
         return nullptr;
@@ -99,7 +99,7 @@ void TabItem::Paint(HDC dc) const {
 
 std::unique_ptr<DisplayItem> DITabCtl::Create(const LayoutEntry& entry, HWND owner, int x, int y,
                                               BitmapCache& bitmaps) {
-    std::unique_ptr<DITabCtl> item(new DITabCtl(ReadNumber(entry.key)));
+    std::unique_ptr<DITabCtl> item(new DITabCtl(ReadNumber(entry.Key())));
     item->corner_ = {x, y};
     const BitmapFields fields(entry.Value(5));
     item->selectedBitmap_ = bitmaps.Get(fields.Read(entry.Value(5)));

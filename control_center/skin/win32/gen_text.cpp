@@ -6,7 +6,7 @@ namespace skin {
 
 std::unique_ptr<DisplayItem> GenText::Create(const LayoutEntry& entry, HWND owner, int x, int y,
                                              BitmapCache&) {
-    std::unique_ptr<GenText> item(new GenText(ReadNumber(entry.key)));
+    std::unique_ptr<GenText> item(new GenText(ReadNumber(entry.Key())));
     item->transparent_ = ReadFlag(entry.Value(3));
     item->font_ = ReadFont(entry.Value(4), entry.Value(5), entry.Value(6));
     item->textColour_ = ReadColour(entry.Value(7));

@@ -14,7 +14,7 @@ namespace skin {
 std::unique_ptr<DisplayItem> CreateDisplayItem(const LayoutEntry& entry, HWND owner, int x, int y,
                                                BitmapCache& bitmaps) {
     const ElementTypeInfo* type = FindElementType(entry.Value(0));
-    if (type == nullptr || entry.values.size() < type->minValues) {
+    if (type == nullptr || entry.Values().size() < type->minValues) {
         return nullptr;
     }
     switch (type->type) {

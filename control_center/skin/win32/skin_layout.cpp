@@ -23,8 +23,8 @@ bool SkinLayout::LoadText(std::string_view text) {
     Clear();
     // Section and key lookups leave the system code page's double-byte
     // characters alone.
-    SetLeadByteTest([](unsigned char c) { return IsDBCSLeadByte(c) != FALSE; });
-    const LayoutDoc doc = ReadLayoutText(text);
+    const LayoutDoc doc =
+        ReadLayoutText(text, [](unsigned char c) { return IsDBCSLeadByte(c) != FALSE; });
     const LayoutSection* layout = doc.Section("Layout");
     int badLine = 0;
     const auto panels = layout != nullptr ? ReadPanelList(*layout, &badLine) : std::nullopt;

@@ -11,11 +11,11 @@ namespace {
 // The panel's size: its background bitmap's, or its size entry's.
 Size PanelSize(const LayoutSection& section, HBITMAP background) {
     const LayoutEntry* entry = section.Entry(kBackgroundKey);
-    if (entry != nullptr && !entry->values.empty()) {
+    if (entry != nullptr && !entry->Values().empty()) {
         return BitmapSize(background);
     }
     entry = section.Entry(kSizeKey);
-    if (entry != nullptr && entry->values.size() >= 2) {
+    if (entry != nullptr && entry->Values().size() >= 2) {
         return {ReadNumber(entry->Value(0)), ReadNumber(entry->Value(1))};
     }
     return {};
@@ -23,7 +23,7 @@ Size PanelSize(const LayoutSection& section, HBITMAP background) {
 
 HBITMAP LoadBackground(const LayoutSection& section, BitmapCache& bitmaps) {
     const LayoutEntry* entry = section.Entry(kBackgroundKey);
-    if (entry == nullptr || entry->values.empty()) {
+    if (entry == nullptr || entry->Values().empty()) {
         return nullptr;
     }
     return bitmaps.Get(BitmapFields(entry->Value(0)).Read(entry->Value(0)));
@@ -47,12 +47,12 @@ bool SkinPanel::Build(const LayoutSection& section, int id, HWND owner, int orig
     }
     ControlSet current;
     for (const LayoutEntry& entry : section.entries) {
-        if (EqualsIgnoringCase(entry.key, kBackgroundKey) ||
-            EqualsIgnoringCase(entry.key, kSizeKey)) {
+        if (EqualsIgnoringCase(entry.Key(), kBackgroundKey) ||
+            EqualsIgnoringCase(entry.Key(), kSizeKey)) {
             continue;
         }
-        if (entry.key == kControlSetKey) {
-            if (!entry.values.empty()) {
+        if (entry.Key() == kControlSetKey) {
+            if (!entry.Values().empty()) {
                 if (!current.items.empty()) {
                     AddSet(std::move(current));
                     current = ControlSet();
@@ -61,8 +61,8 @@ bool SkinPanel::Build(const LayoutSection& section, int id, HWND owner, int orig
             }
             continue;
         }
-        const int elementId = ReadNumber(entry.key);
-        if (elementId == 0 || entry.values.empty()) {
+        const int elementId = ReadNumber(entry.Key());
+        if (elementId == 0 || entry.Values().empty()) {
             continue;
         }
         AddElement(current, entry, owner, originY, bitmaps);
@@ -79,7 +79,7 @@ void SkinPanel::AddElement(ControlSet& set, const LayoutEntry& entry, HWND owner
                            BitmapCache& bitmaps) {
     const ElementTypeInfo* type = FindElementType(entry.Value(0));
     if (type != nullptr && type->type == ElementType::DropDownItem) {
-        if (set.dropDown != nullptr && entry.values.size() >= type->minValues) {
+        if (set.dropDown != nullptr && entry.Values().size() >= type->minValues) {
             set.dropDown->AttachEntry(entry);
         }
         return;

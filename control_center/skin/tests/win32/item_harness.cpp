@@ -32,8 +32,9 @@ ItemHarness::~ItemHarness() {
 }
 
 std::unique_ptr<skin::DisplayItem> ItemHarness::Build(const std::string& line) {
-    const skin::LayoutDoc doc = skin::ReadLayoutText("[P]\r\n" + line + "\r\n");
-    const skin::LayoutEntry& entry = doc.sections.at(0).entries.at(0);
+    const std::string text = "[P]\r\n" + line + "\r\n";
+    const skin::LayoutDoc doc = skin::ReadLayoutText(text);
+    const skin::LayoutEntry& entry = doc.Sections().at(0).entries.at(0);
     auto item = skin::CreateDisplayItem(entry, parent_, skin::ReadNumber(entry.Value(1)),
                                         skin::ReadNumber(entry.Value(2)), bitmaps_);
     if (item) {
