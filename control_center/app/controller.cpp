@@ -4,32 +4,16 @@
 #include "cell_meters.h"
 #include "di_button.h"
 #include "di_slider.h"
+#include "element_ids.h"
 #include "gen_text.h"
 #include "item_access.h"
 #include "speaker_selection_dialog.h"
 
 namespace tavimo {
-namespace {
 
-// Element ids the controller acts on.
-constexpr int kMuteButton = 1;
-constexpr int kAppletButton = 2;
-constexpr int kVolumeDown = 3;
-constexpr int kVolumeSlider = 5;
-constexpr int kVolumeUp = 6;
-constexpr int kWebButton = 7;
-constexpr int kBalanceSlider = 304;
-constexpr int kBassSlider = 306;
-constexpr int kTrebleSlider = 308;
-constexpr int kSpeakerTest = 309;
-constexpr int kMicSlider = 314;
-constexpr int kMicTest = 315;
-constexpr int kMicMeter = 111;
-constexpr int kTestStatus = 115;
-constexpr int kOutputSwitch = 341;
-constexpr int kBassBoostButton = 344;
-constexpr int kFirstHeadphoneEntry = 351;
-constexpr int kFirstMicEntry = 361;
+using namespace element;
+
+namespace {
 
 // The headset's mute button: consumer page, mute usage (or the older
 // family's private one).

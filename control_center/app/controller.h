@@ -60,8 +60,17 @@ private:
     void UpdateSliderActivity() const;
     void UpdatePresetList(int id, int stored, int count) const;
 
+    // A preset's items: its picture, its text and its drop-down.
+    struct PresetItems {
+        int picture, text, list;
+    };
     void ApplyHeadphonePreset(int index) const;
     void ApplyMicPreset(int index) const;
+    // Downloads the preset, draws its picture, shows the drop-down's text
+    // and stores the index; nothing for an index without a picture.
+    template <typename Download, typename Store>
+    void ApplyPreset(const PresetItems& items, const std::optional<EqualizerPicture>& levels,
+                     Download download, Store store) const;
     // The drop-down's selected entry; -1 when it is missing.
     int SelectedEntry(int id) const;
     int MicPresetToApply() const;

@@ -8,31 +8,16 @@
 #include "di_button.h"
 #include "di_dropdown.h"
 #include "di_slider.h"
+#include "element_ids.h"
 #include "gen_text.h"
 #include "item_access.h"
 
 namespace tavimo {
+
+using namespace element;
+
 namespace {
 
-constexpr int kMuteButton = 1;
-constexpr int kVolumeSlider = 5;
-constexpr int kHeadphonePicture = 102;
-constexpr int kMicPicture = 103;
-constexpr int kBalanceMeter = 105;
-constexpr int kBassMeter = 107;
-constexpr int kTrebleMeter = 109;
-constexpr int kMicMeter = 111;
-constexpr int kModelName = 112;
-constexpr int kHeadphonePresetText = 113;
-constexpr int kMicPresetText = 114;
-constexpr int kTestStatus = 115;
-constexpr int kHeadphonePresets = 302;
-constexpr int kBalanceSlider = 304;
-constexpr int kBassSlider = 306;
-constexpr int kTrebleSlider = 308;
-constexpr int kMicPresets = 312;
-constexpr int kMicSlider = 314;
-constexpr int kBassBoostButton = 344;
 constexpr int kLevelSliders[] = {kVolumeSlider, kBalanceSlider, kBassSlider, kTrebleSlider,
                                  kMicSlider};
 
@@ -147,37 +132,37 @@ void Controller::FullRefresh() {
 }
 
 void Controller::ApplyHeadphonePreset(int index) const {
-    auto* picture = FindItem<skin::CellArray>(frame_, kHeadphonePicture);
     const headset::HeadsetAudio& audio = services_.audio;
-    const std::optional<EqualizerPicture> levels =
-        HeadphonePicture(audio.ProductId(), audio.ModelNumber(), index);
-    if (picture == nullptr || FindItem<skin::GenText>(frame_, kHeadphonePresetText) == nullptr ||
-        !levels) {
-        return;
-    }
-    services_.audio.DownloadHeadphonePreset(index, directory_);
-    picture->SetLevels(std::vector<int>(levels->begin(), levels->end()));
-    const auto* list = FindItem<skin::DIDropDown>(frame_, kHeadphonePresets);
-    SetText(frame_, kHeadphonePresetText,
-            audio.MixerIsOpen() && list != nullptr ? list->CurrentText() : " ");
-    services_.settings.StoreHeadsetPreset(index);
+    ApplyPreset(
+        {kHeadphonePicture, kHeadphonePresetText, kHeadphonePresets},
+        HeadphonePicture(audio.ProductId(), audio.ModelNumber(), index),
+        [&] { services_.audio.DownloadHeadphonePreset(index, directory_); },
+        [&] { services_.settings.StoreHeadsetPreset(index); });
 }
 
 void Controller::ApplyMicPreset(int index) const {
-    auto* picture = FindItem<skin::CellArray>(frame_, kMicPicture);
     const headset::HeadsetAudio& audio = services_.audio;
-    const std::optional<EqualizerPicture> levels =
-        MicPicture(audio.ProductId(), audio.ModelNumber(), index);
-    if (picture == nullptr || FindItem<skin::GenText>(frame_, kMicPresetText) == nullptr ||
-        !levels) {
-        return;
+    ApplyPreset(
+        {kMicPicture, kMicPresetText, kMicPresets},
+        MicPicture(audio.ProductId(), audio.ModelNumber(), index),
+        [&] { services_.audio.DownloadMicPreset(index, directory_); },
+        [&] { services_.settings.StoreMicPreset(index); });
+}
+
+template <typename Download, typename Store>
+void Controller::ApplyPreset(const PresetItems& items,
+                             const std::optional<EqualizerPicture>& levels, Download download,
+                             Store store) const {
+    auto* picture = FindItem<skin::CellArray>(frame_, items.picture);
+    if (picture == nullptr || FindItem<skin::GenText>(frame_, items.text) == nullptr || !levels) {
+        return;  // an index outside the list is never downloaded, drawn or stored
     }
-    services_.audio.DownloadMicPreset(index, directory_);
+    download();
     picture->SetLevels(std::vector<int>(levels->begin(), levels->end()));
-    const auto* list = FindItem<skin::DIDropDown>(frame_, kMicPresets);
-    SetText(frame_, kMicPresetText,
-            audio.MixerIsOpen() && list != nullptr ? list->CurrentText() : " ");
-    services_.settings.StoreMicPreset(index);
+    const auto* list = FindItem<skin::DIDropDown>(frame_, items.list);
+    SetText(frame_, items.text,
+            services_.audio.MixerIsOpen() && list != nullptr ? list->CurrentText() : " ");
+    store();
 }
 
 int Controller::MicPresetToApply() const {
