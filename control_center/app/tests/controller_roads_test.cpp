@@ -14,6 +14,7 @@
 #include "child_process.h"
 #include "di_button.h"
 #include "di_slider.h"
+#include "frame_harness.h"
 #include "gen_text.h"
 #include "item_access.h"
 #include "main_frame.h"
@@ -35,8 +36,6 @@ constexpr DWORD kWaveIn = MIXERLINE_COMPONENTTYPE_DST_WAVEIN;
 class ControllerRoadsTest : public ::testing::TestWithParam<Family> {
 protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&controls);
         // The shipped presets sit in presets\ beside the test.
         std::string directory = testing_support::PathBesideTest("presets\\");
         machine.SetString(kProduct + "Directory", "Path", directory);
@@ -44,15 +43,12 @@ protected:
         machine.CreateKey(kProduct + "MicEQ");
         headset = std::make_unique<VirtualHeadset>(GetParam(), 400);
         frame = std::make_unique<tavimo::CMainFrame>(headset->Devices(), desktop);
-        ASSERT_TRUE(frame->LoadFrame(tavimo::kFrameResourceId, WS_POPUP | WS_SYSMENU));
-        testing_support::PumpMessages();
+        ASSERT_TRUE(frame_tests::OpenFrame(*frame));
     }
     void TearDown() override {
-        if (frame && frame->GetSafeHwnd() != nullptr) {
-            DestroyWindow(frame->GetSafeHwnd());
+        if (frame) {
+            frame_tests::CloseFrame(*frame);
         }
-        frame.reset();
-        testing_support::PumpMessages();
     }
 
     HWND Window() const { return frame->GetSafeHwnd(); }

@@ -10,6 +10,7 @@
 
 #include <cctype>
 
+#include "frame_harness.h"
 #include "layout_choice.h"
 #include "main_frame.h"
 #include "test_window.h"
@@ -49,19 +50,14 @@ bool Loaded(const char* library) {
 class DeviceArrivalTest : public ::testing::Test {
 protected:
     void Start(Family family, int model) {
-        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&controls);
         headset = std::make_unique<VirtualHeadset>(family, model);
         frame = std::make_unique<CountingFrame>(headset->Devices());
-        ASSERT_TRUE(frame->LoadFrame(tavimo::kFrameResourceId, WS_POPUP | WS_SYSMENU));
-        testing_support::PumpMessages();
+        ASSERT_TRUE(frame_tests::OpenFrame(*frame));
     }
     void TearDown() override {
-        if (frame && frame->GetSafeHwnd() != nullptr) {
-            DestroyWindow(frame->GetSafeHwnd());
+        if (frame) {
+            frame_tests::CloseFrame(*frame);
         }
-        frame.reset();
-        testing_support::PumpMessages();
     }
     HWND Window() const { return frame->GetSafeHwnd(); }
     headset::HeadsetAudio& Audio() { return frame->Audio(); }
