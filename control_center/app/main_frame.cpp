@@ -22,8 +22,6 @@ constexpr int kCornerSize = 12;
 // Sent by Windows' multimedia system when audio devices come and go.
 const UINT kAudioDevicesChanged = RegisterWindowMessageA("winmm_devicechange");
 
-}  // namespace
-
 // The version of Windows the controller's rules ask for.
 WindowsVersion RunningVersion() {
     OSVERSIONINFOA info = {};
@@ -34,6 +32,8 @@ WindowsVersion RunningVersion() {
     info.szCSDVersion[sizeof info.szCSDVersion - 1] = '\0';
     return {info.dwMajorVersion, info.dwMinorVersion, info.szCSDVersion};
 }
+
+}  // namespace
 
 CMainFrame::CMainFrame(devices::DeviceSet devices, Desktop& desktop)
     : devices_(devices),

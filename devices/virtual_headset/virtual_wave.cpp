@@ -107,13 +107,36 @@ MMRESULT VirtualWave::InOpen(HWAVEIN* device, UINT, const WAVEFORMATEX* format, 
     return result;
 }
 
-MMRESULT VirtualWave::InPrepareHeader(HWAVEIN device, WAVEHDR* header, UINT size) {
-    if (device != kInput || !in_.open || header == nullptr || size != sizeof(WAVEHDR)) {
+MMRESULT VirtualWave::Prepare(Device& device, WAVEHDR* header, UINT size) {
+    if (!device.open || header == nullptr || size != sizeof(WAVEHDR)) {
         return MMSYSERR_INVALPARAM;
     }
     header->dwFlags |= WHDR_PREPARED;
-    in_.prepared = header;
+    device.prepared = header;
     return MMSYSERR_NOERROR;
+}
+
+MMRESULT VirtualWave::Queue(Device& device, WAVEHDR* header) {
+    if (header == nullptr || header != device.prepared || device.queued != nullptr) {
+        return WAVERR_UNPREPARED;
+    }
+    header->dwFlags &= ~static_cast<DWORD>(WHDR_DONE);
+    device.queued = header;
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT VirtualWave::Reset(Device& device) {
+    if (!device.open) {
+        return MMSYSERR_INVALHANDLE;
+    }
+    if (device.queued != nullptr) {
+        GiveBack(device);
+    }
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT VirtualWave::InPrepareHeader(HWAVEIN device, WAVEHDR* header, UINT size) {
+    return device == kInput ? Prepare(in_, header, size) : MMSYSERR_INVALHANDLE;
 }
 
 MMRESULT VirtualWave::InUnprepareHeader(HWAVEIN device, WAVEHDR* header, UINT) {
@@ -121,12 +144,7 @@ MMRESULT VirtualWave::InUnprepareHeader(HWAVEIN device, WAVEHDR* header, UINT) {
 }
 
 MMRESULT VirtualWave::InAddBuffer(HWAVEIN device, WAVEHDR* header, UINT) {
-    if (device != kInput || header == nullptr || header != in_.prepared || in_.queued) {
-        return WAVERR_UNPREPARED;
-    }
-    header->dwFlags &= ~static_cast<DWORD>(WHDR_DONE);
-    in_.queued = header;
-    return MMSYSERR_NOERROR;
+    return device == kInput ? Queue(in_, header) : MMSYSERR_INVALHANDLE;
 }
 
 MMRESULT VirtualWave::InStart(HWAVEIN device) {
@@ -138,13 +156,7 @@ MMRESULT VirtualWave::InStart(HWAVEIN device) {
 }
 
 MMRESULT VirtualWave::InReset(HWAVEIN device) {
-    if (device != kInput || !in_.open) {
-        return MMSYSERR_INVALHANDLE;
-    }
-    if (in_.queued != nullptr) {
-        GiveBack(in_);
-    }
-    return MMSYSERR_NOERROR;
+    return device == kInput ? Reset(in_) : MMSYSERR_INVALHANDLE;
 }
 
 MMRESULT VirtualWave::InClose(HWAVEIN device) {
@@ -161,12 +173,7 @@ MMRESULT VirtualWave::OutOpen(HWAVEOUT* device, UINT, const WAVEFORMATEX* format
 }
 
 MMRESULT VirtualWave::OutPrepareHeader(HWAVEOUT device, WAVEHDR* header, UINT size) {
-    if (device != kOutput || !out_.open || header == nullptr || size != sizeof(WAVEHDR)) {
-        return MMSYSERR_INVALPARAM;
-    }
-    header->dwFlags |= WHDR_PREPARED;
-    out_.prepared = header;
-    return MMSYSERR_NOERROR;
+    return device == kOutput ? Prepare(out_, header, size) : MMSYSERR_INVALHANDLE;
 }
 
 MMRESULT VirtualWave::OutUnprepareHeader(HWAVEOUT device, WAVEHDR* header, UINT) {
@@ -174,23 +181,16 @@ MMRESULT VirtualWave::OutUnprepareHeader(HWAVEOUT device, WAVEHDR* header, UINT)
 }
 
 MMRESULT VirtualWave::OutWrite(HWAVEOUT device, WAVEHDR* header, UINT) {
-    if (device != kOutput || header == nullptr || header != out_.prepared || out_.queued) {
-        return WAVERR_UNPREPARED;
+    if (device != kOutput) {
+        return MMSYSERR_INVALHANDLE;
     }
-    header->dwFlags &= ~static_cast<DWORD>(WHDR_DONE);
-    out_.queued = header;
-    out_.started = true;
-    return MMSYSERR_NOERROR;
+    const MMRESULT result = Queue(out_, header);
+    out_.started = result == MMSYSERR_NOERROR;  // playback starts with the write
+    return result;
 }
 
 MMRESULT VirtualWave::OutReset(HWAVEOUT device) {
-    if (device != kOutput || !out_.open) {
-        return MMSYSERR_INVALHANDLE;
-    }
-    if (out_.queued != nullptr) {
-        GiveBack(out_);
-    }
-    return MMSYSERR_NOERROR;
+    return device == kOutput ? Reset(out_) : MMSYSERR_INVALHANDLE;
 }
 
 MMRESULT VirtualWave::OutClose(HWAVEOUT device) {

@@ -77,6 +77,9 @@ private:
 
     MMRESULT Open(Device& device, bool present, const WAVEFORMATEX* format, DWORD_PTR callback,
                   DWORD flags);
+    MMRESULT Prepare(Device& device, WAVEHDR* header, UINT size);
+    MMRESULT Queue(Device& device, WAVEHDR* header);
+    MMRESULT Reset(Device& device);
     MMRESULT Unprepare(Device& device, WAVEHDR* header, const char* kind);
     MMRESULT Close(Device& device, const char* kind);
     void GiveBack(Device& device);
