@@ -79,7 +79,9 @@ TEST_F(SystemDesktopTest, RunModalShowsTheDialogInTheCurrentLanguageUntilAnswere
     // Answers the dialog as a user would, from another thread, once it is up.
     auto answer = std::async(std::launch::async, [] {
         for (int i = 0; i < 400; ++i) {
-            if (HWND dialog = FindWindowA("#32770", "Help for Unmapped Applications")) {
+            // Shown only once its texts are set; found by caption before that.
+            HWND dialog = FindWindowA("#32770", "Help for Unmapped Applications");
+            if (dialog != nullptr && IsWindowVisible(dialog)) {
                 char text[1024] = {};
                 GetDlgItemTextA(dialog, tavimo::kDialogText, text, sizeof text);
                 PostMessageA(dialog, WM_COMMAND, IDOK, 0);
