@@ -6,8 +6,10 @@
 #include <cstring>
 
 #include "common_controls.h"
+#include "element_ids.h"
 #include "language_table.h"
 #include "layout_choice.h"
+#include "message_dialog.h"
 
 namespace tavimo {
 namespace {
@@ -106,6 +108,9 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case kTextsChangedMessage:
             OnTextsChanged();
             return 0;
+        case kShowStartupProblem:
+            ShowStartupProblem(static_cast<UINT>(wParam), static_cast<UINT>(lParam));
+            return 0;
         case WM_DEVICECHANGE:
             OnDeviceChange(wParam, lParam);
             break;  // and on to the default handling
@@ -124,9 +129,10 @@ LRESULT CMainFrame::OnCreate() {
                         RunningVersion(), settings_.InstallDirectory());
     deviceNotification_.Register(m_hWnd, devices_.hid);
     audio_.OpenHeadset(m_hWnd, [this](UINT title, UINT text) {
-        startupProblem_ = StartupMessage{title, text};
+        PostMessageA(m_hWnd, kShowStartupProblem, title, static_cast<LPARAM>(text));
     });
     OpenMixer();
+    CheckAudioOutput();
     layout_.SetOwner(m_hWnd);
     if (!LoadLayoutForHeadset()) {
         return -1;
@@ -170,6 +176,17 @@ bool CMainFrame::OnControllerMessage(UINT message, WPARAM wParam, LPARAM lParam)
         default:
             return false;
     }
+}
+
+void CMainFrame::CheckAudioOutput() {
+    if (audio_.HeadsetReady() && audio_.FirstMixerIsAnotherCard()) {
+        PostMessageA(m_hWnd, WM_COMMAND, element::kOutputSwitch, 0);
+    }
+}
+
+void CMainFrame::ShowStartupProblem(UINT title, UINT text) {
+    MessageDialog message(kErrorDialog, title, text);
+    desktop_.RunModal(message, m_hWnd);
 }
 
 void CMainFrame::FullRefresh() {

@@ -23,11 +23,9 @@ namespace tavimo {
 inline constexpr UINT kFrameResourceId = 10128;
 // Private messages of the frame.
 inline constexpr UINT kTextsChangedMessage = WM_USER + 100;
-
-// A start-up message of Open the headset: title and text string ids.
-struct StartupMessage {
-    UINT title, text;
-};
+// Posted at creation to tell what opening the headset found wrong, once the
+// frame is shown: wParam the title's string id, lParam the text's.
+inline constexpr UINT kShowStartupProblem = WM_APP + 1;
 
 class CMainFrame : public framework::CFrameWnd {
 public:
@@ -36,8 +34,7 @@ public:
 
     // The headset is reached through devices: the system's in the product,
     // a virtual headset in tests and demos.
-    explicit CMainFrame(devices::DeviceSet devices = devices::SystemDevices(),
-                        Desktop& desktop = SystemDesktop());
+    CMainFrame(devices::DeviceSet devices, Desktop& desktop);
 
     // Operations the controller and the device handling use.
     void ResizeToLayout();
@@ -50,9 +47,6 @@ public:
     // The LAYOUT resource shown, chosen by the headset's product and model.
     int LayoutId() const { return layoutId_; }
     headset::HeadsetAudio& Audio() { return audio_; }
-    // What opening the headset at start-up found wrong, for the controller
-    // to tell the user.
-    const std::optional<StartupMessage>& StartupProblem() const { return startupProblem_; }
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCTA& create) override;
@@ -76,6 +70,10 @@ private:
     bool OnControllerMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Device arrival and removal.
     void OpenMixer();
+    // Start-up only: when Windows plays through another card while the
+    // headset is ready, the output switch is offered.
+    void CheckAudioOutput();
+    void ShowStartupProblem(UINT title, UINT text);
     void OnDeviceChange(WPARAM event, LPARAM data);
     void OnAudioDevicesChanged();
     void Rebuild();
@@ -88,7 +86,6 @@ private:
     SettingsStore settings_;
     std::optional<Controller> controller_;  // from creation on
     DeviceNotification deviceNotification_;
-    std::optional<StartupMessage> startupProblem_;
     bool arrivalPending_ = false;
     POINT position_ = {0, 0};
     skin::SkinLayout layout_;

@@ -15,7 +15,7 @@ BOOL CTavimoApp::InitInstance() {
         SetForegroundWindow(running);
         return FALSE;
     }
-    auto frame = std::make_unique<CMainFrame>();
+    auto frame = std::make_unique<CMainFrame>(devices_, desktop_);
     CMainFrame* created = frame.get();
     m_pMainWnd = std::move(frame);
     if (!created->LoadFrame(kFrameResourceId, WS_POPUP | WS_SYSMENU)) {

@@ -4,7 +4,7 @@
 #include "tavimo_app.h"
 
 namespace {
-tavimo::CTavimoApp theApp;
+tavimo::CTavimoApp theApp(devices::SystemDevices(), tavimo::SystemDesktop());
 }
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {

@@ -21,6 +21,11 @@ const LineControl* BassBoostOf(const MixerDevice& device, bool open) {
     return line != nullptr ? line->ControlNamed(kBassBoostName) : nullptr;
 }
 
+bool NamesHeadset(const MIXERCAPSA& caps) {
+    return std::strstr(caps.szPname, "USB") != nullptr ||
+           std::strstr(caps.szPname, "Quorvel") != nullptr;
+}
+
 }  // namespace
 
 const LineControl* HeadsetAudio::Control(DWORD component, DWORD type) const {
@@ -28,9 +33,16 @@ const LineControl* HeadsetAudio::Control(DWORD component, DWORD type) const {
 }
 
 bool HeadsetAudio::MixerIsHeadset() const {
-    const char* name = device_.Caps().szPname;
-    return device_.IsOpen() &&
-           (std::strstr(name, "USB") != nullptr || std::strstr(name, "Quorvel") != nullptr);
+    return device_.IsOpen() && NamesHeadset(device_.Caps());
+}
+
+bool HeadsetAudio::FirstMixerIsAnotherCard() const {
+    MIXERCAPSA caps = {};
+    if (api_.GetNumDevs() == 0 || api_.GetDevCaps(0, &caps, sizeof caps) != MMSYSERR_NOERROR) {
+        return false;
+    }
+    caps.szPname[sizeof caps.szPname - 1] = '\0';
+    return !NamesHeadset(caps);
 }
 
 bool HeadsetAudio::OpenDevice(UINT index, HWND window, bool search) {

@@ -81,6 +81,9 @@ public:
     bool MixerIsOpen() const { return mixerOpen_; }
     // Whether the open device's name says it is the headset.
     bool MixerIsHeadset() const;
+    // Whether mixer device 0, where Windows plays by default, is a card other
+    // than the headset by its name; false when there is no device 0 to ask.
+    bool FirstMixerIsAnotherCard() const;
 
     int GetVolumePosition() const { return state_.volume.position; }
     int SetVolumePosition(int position);

@@ -4,21 +4,40 @@
 
 namespace devices {
 
-VirtualHid::Device VirtualHeadset::HidDevice(Family family, int model) {
+namespace {
+
+VirtualMixer::Options MixerOptions(bool soundCardFirst) {
+    VirtualMixer::Options options;
+    if (soundCardFirst) {
+        options.deviceNames.insert(options.deviceNames.begin(), "Onboard Sound Card");
+        options.headsetIndex = 1;
+    }
+    return options;
+}
+
+}  // namespace
+
+VirtualHid::Device VirtualHeadset::HidDevice(Family family, int model, const std::string& serial) {
     VirtualHid::Device device;
     device.productId = family == Family::Older ? 0x0B52 : 0x0D31;
-    const std::string serial = std::to_string(model) + "-0417-0102";
-    device.serial.assign(serial.begin(), serial.end());
+    const std::string text = serial.empty() ? std::to_string(model) + "-0417-0102" : serial;
+    device.serial.assign(text.begin(), text.end());
     return device;
 }
 
-VirtualHeadset::VirtualHeadset(Family family, int model) : hid_({HidDevice(family, model)}) {
-    Attach(family);
+VirtualHeadset::VirtualHeadset(const Setup& setup)
+    : hid_({HidDevice(setup.family, setup.model, setup.serial)}),
+      mixer_(MixerOptions(setup.soundCardFirst)),
+      driverMissing_(setup.driverMissing) {
+    Attach(setup.family);
+    if (!setup.plugged) {
+        Unplug();
+    }
 }
 
 void VirtualHeadset::Attach(Family family) {
-    pipe_.SetPresent(family == Family::Older);
-    codec_.SetAnswering(family == Family::Newer);
+    pipe_.SetPresent(family == Family::Older && !driverMissing_);
+    codec_.SetAnswering(family == Family::Newer && !driverMissing_);
     mixer_.SetHeadsetPresent(true);
     plugged_ = true;
 }

@@ -22,8 +22,24 @@ namespace devices {
 class VirtualHeadset {
 public:
     enum class Family { Older, Newer };
+    // The headset a test or the demo starts with, and how its system is set up.
+    struct Setup {
+        Family family = Family::Older;
+        int model = 400;
+        // The whole USB serial-number string; the model's when empty.
+        std::string serial;
+        // Another sound card is mixer device 0, where Windows plays; the
+        // headset is device 1.
+        bool soundCardFirst = false;
+        // The older family's filter driver or the newer family's codec is
+        // not there, for as long as the headset lives.
+        bool driverMissing = false;
+        bool plugged = true;
+    };
 
-    VirtualHeadset(Family family, int model);
+    explicit VirtualHeadset(const Setup& setup);
+    VirtualHeadset(Family family, int model)
+        : VirtualHeadset(Setup{.family = family, .model = model, .serial = {}}) {}
 
     DeviceSet Devices() { return {mixer_, hid_, pipe_, platform_, wave_}; }
     VirtualHid& Hid() { return hid_; }
@@ -40,7 +56,7 @@ public:
     void Unplug();
     void Plug(Family family, int model);
 
-    static VirtualHid::Device HidDevice(Family family, int model);
+    static VirtualHid::Device HidDevice(Family family, int model, const std::string& serial = {});
 
 private:
     void Attach(Family family);
@@ -54,6 +70,7 @@ private:
     VirtualWave wave_;
     std::size_t device_ = 0;
     bool plugged_ = true;
+    bool driverMissing_ = false;
 };
 
 }  // namespace devices

@@ -67,7 +67,7 @@ void TimeDownloads(Family family, const char* name) {
 
 void TimeUnplugCycle(Family family, const char* name) {
     VirtualHeadset headset(family, 200);
-    tavimo::CMainFrame frame(headset.Devices());
+    tavimo::CMainFrame frame(headset.Devices(), tavimo::SystemDesktop());
     if (!frame.LoadFrame(tavimo::kFrameResourceId, WS_POPUP | WS_SYSMENU)) {
         std::printf("the frame could not be built\n");
         return;

@@ -13,6 +13,7 @@
 #include "frame_harness.h"
 #include "layout_choice.h"
 #include "main_frame.h"
+#include "recording_desktop.h"
 #include "test_window.h"
 #include "virtual_headset.h"
 
@@ -51,7 +52,7 @@ class DeviceArrivalTest : public ::testing::Test {
 protected:
     void Start(Family family, int model) {
         headset = std::make_unique<VirtualHeadset>(family, model);
-        frame = std::make_unique<CountingFrame>(headset->Devices());
+        frame = std::make_unique<CountingFrame>(headset->Devices(), desktop);
         ASSERT_TRUE(frame_tests::OpenFrame(*frame));
     }
     void TearDown() override {
@@ -65,6 +66,7 @@ protected:
         SendMessageA(Window(), WM_DEVICECHANGE, event, data);
     }
 
+    testing_support::RecordingDesktop desktop;
     std::unique_ptr<VirtualHeadset> headset;
     std::unique_ptr<CountingFrame> frame;
 };
@@ -73,7 +75,7 @@ TEST_F(DeviceArrivalTest, StartUpOpensTheWholeHeadsetAndPicksItsLayout) {
     Start(Family::Older, 200);
     EXPECT_TRUE(Audio().HeadsetReady());
     EXPECT_TRUE(Audio().MixerIsOpen());
-    EXPECT_FALSE(frame->StartupProblem().has_value());
+    EXPECT_TRUE(desktop.dialogs.empty());
     EXPECT_EQ(frame->LayoutId(), tavimo::kLayoutPro);
     EXPECT_EQ(headset->Platform().Registered(), std::vector<HWND>{Window()});
     EXPECT_EQ(frame->refreshes, 1);
@@ -85,11 +87,11 @@ TEST_F(DeviceArrivalTest, StartUpProblemsAreKeptForTheUser) {
     Start(Family::Older, 100);
     frame.reset();
     headset->Pipe().SetPresent(false);
-    frame = std::make_unique<CountingFrame>(headset->Devices());
-    ASSERT_TRUE(frame->LoadFrame(tavimo::kFrameResourceId, WS_POPUP | WS_SYSMENU));
-    ASSERT_TRUE(frame->StartupProblem().has_value());
-    EXPECT_EQ(frame->StartupProblem()->title, 1124u);
-    EXPECT_EQ(frame->StartupProblem()->text, 1127u);
+    frame = std::make_unique<CountingFrame>(headset->Devices(), desktop);
+    ASSERT_TRUE(frame_tests::OpenFrame(*frame));
+    ASSERT_EQ(desktop.dialogs.size(), 1u);
+    EXPECT_EQ(desktop.dialogs[0].titleId, 1124u);
+    EXPECT_EQ(desktop.dialogs[0].textId, 1127u);
     EXPECT_EQ(frame->LayoutId(), tavimo::kLayoutHeadphone);
 }
 

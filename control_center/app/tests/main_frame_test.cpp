@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "recording_desktop.h"
 #include "skin_bitmap.h"
 #include "test_window.h"
 #include "unique_handle.h"
@@ -80,7 +81,9 @@ protected:
         return info.lpszText == info.szText ? info.szText : "";
     }
 
-    CMainFrame frame;
+    // Without a headset under Wine, start-up tells of it in a dialog.
+    testing_support::RecordingDesktop desktop;
+    CMainFrame frame{devices::SystemDevices(), desktop};
 };
 
 TEST_F(MainFrameTest, StartsCentredBorderlessAndFull) {
@@ -159,7 +162,7 @@ bool ShapedAs(HWND window, int width, int height) {
 
 TEST_F(MainFrameTest, IsShapedWithItsSizeBeforeAnyPaint) {
     // A second frame, never shown, so never painted.
-    CMainFrame hidden;
+    CMainFrame hidden{devices::SystemDevices(), desktop};
     ASSERT_TRUE(hidden.LoadFrame(tavimo::kFrameResourceId, WS_POPUP | WS_SYSMENU));
     EXPECT_TRUE(ShapedAs(hidden.GetSafeHwnd(), kWidth, kFullHeight));
     SendMessageA(hidden.GetSafeHwnd(), WM_COMMAND, 998, 0);

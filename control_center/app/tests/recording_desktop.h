@@ -17,6 +17,7 @@ public:
         UINT templateId;
         UINT titleId;
         UINT textId;
+        bool operator==(const Dialog&) const = default;
     };
 
     INT_PTR Execute(HWND, const char* verb, const char* file, const char* parameters, const char*,
