@@ -61,6 +61,18 @@ function(tavimo_lean_image target)
         VERBATIM)
 endfunction()
 
+# tavimo_cdecl_exports(target NAME...): export each function under its own
+# undecorated name on both architectures, and check that the export table
+# holds exactly these names.
+function(tavimo_cdecl_exports target)
+    list(JOIN ARGN "\n    " names)
+    set(def_file ${CMAKE_CURRENT_BINARY_DIR}/${target}.def)
+    file(CONFIGURE OUTPUT ${def_file} CONTENT "EXPORTS\n    ${names}\n" @ONLY)
+    target_sources(${target} PRIVATE ${def_file})
+    add_test(NAME ${target}_exports_exact
+        COMMAND sh ${TAVIMO_PE_CHECK} exports ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}> ${ARGN})
+endfunction()
+
 # tavimo_stdcall_exports(target NAME BYTES [NAME BYTES ...]): export each
 # function under the decorated stdcall name "_NAME@BYTES" on both
 # architectures (BYTES is the size of the i686 arguments), and check that the

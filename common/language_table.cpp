@@ -1,18 +1,137 @@
 #include "language_table.h"
 
-#include <windows.h>
+#include "language_rules.h"
+#include "outside_library.h"
+#include "product_key.h"
+#include "registry_value.h"
+#include "settings_values.h"
+
+// The module this code is linked into: the program, or the applet's library.
+extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 namespace tavimo {
+namespace {
+
+constexpr std::size_t kTextBytes = 1024;
+constexpr char kHelpControlKey[] = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
+constexpr WORD kHtmlHelpOrdinal = 14;
+constexpr UINT kDisplayTopic = 0;  // HH_DISPLAY_TOPIC
+
+HMODULE OwnModule() {
+    return reinterpret_cast<HMODULE>(&__ImageBase);
+}
+
+std::optional<std::string> ReadString(HKEY root, const std::string& path, const char* name,
+                                      std::size_t capacity) {
+    const std::optional<RegistryValue> value = ReadRegistryValue(root, path, name, capacity);
+    return value ? StringSetting(value->type, value->bytes, capacity) : std::nullopt;
+}
+
+std::optional<std::string> StoredLanguage() {
+    return ReadString(HKEY_LOCAL_MACHINE, std::string(kProductKey) + "Language", "Value",
+                      kLanguageBytes);
+}
+
+std::string InstallDirectory() {
+    return ReadString(HKEY_LOCAL_MACHINE, std::string(kProductKey) + "Directory", "Path",
+                      kPathBytes)
+        .value_or("");
+}
+
+// The folder of this program, ending in a backslash; empty when unknown.
+std::string ProgramFolder() {
+    char path[kMaxPathBytes] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    if (length == 0 || length >= sizeof path) {
+        return "";
+    }
+    const std::string program(path, length);
+    const std::size_t slash = program.find_last_of('\\');
+    return slash == std::string::npos ? "" : program.substr(0, slash + 1);
+}
+
+// The HTML Help control as registered, else by its file name.
+UniqueModule LoadHelpControl() {
+    if (const auto path = ReadString(HKEY_CLASSES_ROOT, kHelpControlKey, nullptr, kPathBytes)) {
+        if (UniqueModule control{LoadLibraryA(path->c_str())}) {
+            return control;
+        }
+    }
+    return LoadOutsideLibrary("hhctrl.ocx");
+}
+
+}  // namespace
+
+LanguageTable::LanguageTable() : languageId_(kEnglish) {
+    Reload();
+}
+
+int LanguageTable::Reload() {
+    if (const std::optional<std::string> name = StoredLanguage()) {
+        languageId_ = LanguageIdOf(*name);
+    }
+    // No entry may outlive the library it points into.
+    getString_ = nullptr;
+    library_.reset();
+    const std::optional<std::string> path =
+        LanguageLibraryPath(InstallDirectory(), ProgramFolder(), languageId_);
+    if (!path) {
+        return 1;
+    }
+    library_.reset(LoadLibraryA(path->c_str()));
+    if (!library_) {
+        return 1;
+    }
+    getString_ = reinterpret_cast<GetStringEntry>(
+        reinterpret_cast<void*>(GetProcAddress(library_.get(), "GetString")));
+    if (getString_ == nullptr) {
+        library_.reset();
+        return 0;
+    }
+    return 1;
+}
 
 std::string LanguageTable::Text(unsigned id) const {
-    char text[1024];
-    const int length = LoadStringA(GetModuleHandleA(nullptr), id, text, sizeof text);
+    char text[kTextBytes] = {};
+    if (getString_ != nullptr && getString_(id, text, sizeof text) != 0) {
+        text[sizeof text - 1] = '\0';  // whatever the library did
+        return text;
+    }
+    const int length = LoadStringA(OwnModule(), id, text, sizeof text);
     return length > 0 ? std::string(text, static_cast<std::size_t>(length)) : std::string();
+}
+
+std::optional<std::string> LanguageTable::HelpPath(unsigned productId, int model) const {
+    return HelpFilePath(InstallDirectory(), productId, model, StoredLanguage());
 }
 
 LanguageTable& Languages() {
     static LanguageTable table;
     return table;
+}
+
+bool HelpControl::Show(HWND window, const std::string& target) {
+    if (!tried_) {
+        tried_ = true;
+        module_ = LoadHelpControl();
+        if (module_) {
+            entry_ = reinterpret_cast<HtmlHelpEntry>(reinterpret_cast<void*>(
+                GetProcAddress(module_.get(), MAKEINTRESOURCEA(kHtmlHelpOrdinal))));
+        }
+        if (entry_ == nullptr) {
+            module_.reset();
+        }
+    }
+    if (entry_ == nullptr) {
+        return false;
+    }
+    entry_(window, target.c_str(), kDisplayTopic, 0);
+    return true;
+}
+
+bool ShowHelp(HWND window, const std::string& target) {
+    static HelpControl control;
+    return control.Show(window, target);
 }
 
 }  // namespace tavimo

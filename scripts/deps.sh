@@ -4,7 +4,7 @@
 # nothing when all is there.
 set -eu
 
-packages="cmake ninja-build g++ googletest libbenchmark-dev
+packages="cmake ninja-build g++ python3 googletest libbenchmark-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 fonts-wine $*"
 
 missing=""

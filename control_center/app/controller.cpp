@@ -7,6 +7,8 @@
 #include "element_ids.h"
 #include "gen_text.h"
 #include "item_access.h"
+#include "language_rules.h"
+#include "language_table.h"
 #include "speaker_selection_dialog.h"
 
 namespace tavimo {
@@ -89,6 +91,15 @@ bool Controller::OnCommand(int id) {
         return true;
     }
     return launcher_.Press(id, frame_);
+}
+
+void Controller::ShowHelp(int tab) const {
+    const headset::HeadsetAudio& audio = services_.audio;
+    const std::optional<std::string> file =
+        Languages().HelpPath(audio.ProductId(), audio.ModelNumber());
+    if (const auto target = file ? HelpTarget(*file, HelpTopic(tab)) : std::nullopt) {
+        services_.desktop.ShowHelp(frame_, *target);
+    }
 }
 
 void Controller::OnSliderMoved(WPARAM wParam, LPARAM lParam) {

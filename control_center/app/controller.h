@@ -21,6 +21,10 @@ namespace tavimo {
 
 class Controller : private headset::SoundTestView {
 public:
+    // A preset's items: its picture, its text and its drop-down.
+    struct PresetItems {
+        int picture, text, list;
+    };
     struct Services {
         headset::HeadsetAudio& audio;
         const SettingsStore& settings;
@@ -41,6 +45,10 @@ public:
     void OnHeadsetButton(WPARAM usagePage, LPARAM usage);
     // Every item from the device, and both presets applied again.
     void FullRefresh();
+    // The presets' names again, once the drop-downs show a new language's.
+    void ShowPresetTexts() const;
+    // Help for a tab (1..4) of the headset's family, in the user's language.
+    void ShowHelp(int tab) const;
 
 private:
     // Item updates from the model's current values.
@@ -60,10 +68,6 @@ private:
     void UpdateSliderActivity() const;
     void UpdatePresetList(int id, int stored, int count) const;
 
-    // A preset's items: its picture, its text and its drop-down.
-    struct PresetItems {
-        int picture, text, list;
-    };
     void ApplyHeadphonePreset(int index) const;
     void ApplyMicPreset(int index) const;
     // Downloads the preset, draws its picture, shows the drop-down's text
@@ -71,6 +75,8 @@ private:
     template <typename Download, typename Store>
     void ApplyPreset(const PresetItems& items, const std::optional<EqualizerPicture>& levels,
                      Download download, Store store) const;
+    // The drop-down's current entry while the mixer is open, else a blank.
+    void ShowPresetText(const PresetItems& items) const;
     // The drop-down's selected entry; -1 when it is missing.
     int SelectedEntry(int id) const;
     int MicPresetToApply() const;

@@ -131,11 +131,18 @@ void Controller::FullRefresh() {
     ApplyHeadphonePreset(SelectedEntry(kHeadphonePresets));
 }
 
+namespace {
+
+constexpr Controller::PresetItems kHeadphoneItems = {kHeadphonePicture, kHeadphonePresetText,
+                                                     kHeadphonePresets};
+constexpr Controller::PresetItems kMicItems = {kMicPicture, kMicPresetText, kMicPresets};
+
+}  // namespace
+
 void Controller::ApplyHeadphonePreset(int index) const {
     const headset::HeadsetAudio& audio = services_.audio;
     ApplyPreset(
-        {kHeadphonePicture, kHeadphonePresetText, kHeadphonePresets},
-        HeadphonePicture(audio.ProductId(), audio.ModelNumber(), index),
+        kHeadphoneItems, HeadphonePicture(audio.ProductId(), audio.ModelNumber(), index),
         [&] { services_.audio.DownloadHeadphonePreset(index, directory_); },
         [&] { services_.settings.StoreHeadsetPreset(index); });
 }
@@ -143,8 +150,7 @@ void Controller::ApplyHeadphonePreset(int index) const {
 void Controller::ApplyMicPreset(int index) const {
     const headset::HeadsetAudio& audio = services_.audio;
     ApplyPreset(
-        {kMicPicture, kMicPresetText, kMicPresets},
-        MicPicture(audio.ProductId(), audio.ModelNumber(), index),
+        kMicItems, MicPicture(audio.ProductId(), audio.ModelNumber(), index),
         [&] { services_.audio.DownloadMicPreset(index, directory_); },
         [&] { services_.settings.StoreMicPreset(index); });
 }
@@ -159,10 +165,19 @@ void Controller::ApplyPreset(const PresetItems& items,
     }
     download();
     picture->SetLevels(std::vector<int>(levels->begin(), levels->end()));
+    ShowPresetText(items);
+    store();
+}
+
+void Controller::ShowPresetText(const PresetItems& items) const {
     const auto* list = FindItem<skin::DIDropDown>(frame_, items.list);
     SetText(frame_, items.text,
             services_.audio.MixerIsOpen() && list != nullptr ? list->CurrentText() : " ");
-    store();
+}
+
+void Controller::ShowPresetTexts() const {
+    ShowPresetText(kHeadphoneItems);
+    ShowPresetText(kMicItems);
 }
 
 int Controller::MicPresetToApply() const {

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "dialog.h"
 
 namespace tavimo {
@@ -24,6 +26,8 @@ public:
     virtual void BringForward(HWND window) = 0;
     // Runs a dialog modally; its result.
     virtual INT_PTR RunModal(framework::CDialog& dialog, HWND owner) = 0;
+    // Shows a help file at a topic ("file::/topic") through HTML Help.
+    virtual void ShowHelp(HWND owner, const std::string& target) = 0;
 };
 
 // The real calls.

@@ -17,6 +17,7 @@ namespace {
 constexpr UINT kCloseButton = 999;
 constexpr UINT kEnlargeReduceButton = 998;
 constexpr UINT kMinimizeButton = 9;
+constexpr UINT kHelpButton = 8;
 constexpr UINT kFirstTab = 202;
 constexpr UINT kLastTab = 205;
 constexpr int kCornerSize = 12;
@@ -107,6 +108,11 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case kTextsChangedMessage:
             OnTextsChanged();
+            return 0;
+        case kItemTextsRefreshed:
+            if (controller_) {
+                controller_->ShowPresetTexts();
+            }
             return 0;
         case kShowStartupProblem:
             ShowStartupProblem(static_cast<UINT>(wParam), static_cast<UINT>(lParam));
@@ -274,6 +280,8 @@ bool CMainFrame::OnCommand(int id) {
     } else if (id == kEnlargeReduceButton) {
         layout_.NextConfig();
         ResizeToLayout();
+    } else if (id == kHelpButton) {
+        controller_->ShowHelp(page_);
     } else if (id == kMinimizeButton) {
         ShowWindow(m_hWnd, SW_MINIMIZE);
     } else if (id >= static_cast<int>(kFirstTab) && id <= static_cast<int>(kLastTab)) {
@@ -339,8 +347,12 @@ LRESULT CMainFrame::OnToolTipText(NMHDR& header) const {
     return TRUE;
 }
 
+// The language changed: its texts are loaded, every item re-reads its own,
+// and the preset names follow the drop-downs once those have theirs.
 void CMainFrame::OnTextsChanged() {
+    Languages().Reload();
     layout_.RefreshTexts();
+    PostMessageA(m_hWnd, kItemTextsRefreshed, 0, 0);
     InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 

@@ -26,6 +26,8 @@ inline constexpr UINT kTextsChangedMessage = WM_USER + 100;
 // Posted at creation to tell what opening the headset found wrong, once the
 // frame is shown: wParam the title's string id, lParam the text's.
 inline constexpr UINT kShowStartupProblem = WM_APP + 1;
+// Posted after the items were told of new texts, to follow them.
+inline constexpr UINT kItemTextsRefreshed = WM_APP + 2;
 
 class CMainFrame : public framework::CFrameWnd {
 public:

@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "language_table.h"
+
 namespace tavimo {
 namespace {
 
@@ -25,6 +27,9 @@ public:
     }
     INT_PTR RunModal(framework::CDialog& dialog, HWND owner) override {
         return dialog.DoModal(owner);
+    }
+    void ShowHelp(HWND owner, const std::string& target) override {
+        tavimo::ShowHelp(owner, target);
     }
 };
 

@@ -7,8 +7,6 @@ escapes \\n (line break), \\\\ (backslash) and \\t (tab) inside the text.
 Checks:
   - every file parses: one tab after a decimal id, ids strictly ascending,
     only the escapes \\n, \\\\ and \\t;
-  - english.txt holds exactly the English texts of
-    control_center/resources/strings.rc (skipped with --no-rc);
   - all six files have the same set of ids;
   - every text has as many line breaks as its English text;
   - ids 10128 and 57344 are "Tavimo Audio Control Center" everywhere;
@@ -108,27 +106,6 @@ def read_language(path, errors):
     return texts
 
 
-def read_rc(path, errors):
-    """English texts of the string table in strings.rc."""
-    try:
-        with open(path, "r", encoding="utf-8") as f:
-            content = f.read()
-    except (OSError, UnicodeDecodeError) as e:
-        errors.append("%s: cannot read: %s" % (path, e))
-        return None
-    texts = {}
-    for m in re.finditer(r'^\s*(\d+)\s+"((?:[^"]|"")*)"\s*$', content, re.M):
-        raw = m.group(2).replace('""', '"')
-        text, err = decode_escapes(raw)
-        if err:
-            errors.append("strings.rc: id %s: %s" % (m.group(1), err))
-            continue
-        texts[int(m.group(1))] = text
-    if not texts:
-        errors.append("strings.rc: no strings found")
-    return texts
-
-
 def show(text):
     return text.replace("\\", "\\\\").replace("\n", "\\n").replace("\t", "\\t")
 
@@ -137,9 +114,6 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--dir", default=os.path.join(repo_root(), "outside", "languages", "text"),
                         help="folder with the <language>.txt files")
-    parser.add_argument("--rc", default=os.path.join(repo_root(), "control_center", "resources", "strings.rc"),
-                        help="the control center's English string table")
-    parser.add_argument("--no-rc", action="store_true", help="do not compare english.txt with strings.rc")
     args = parser.parse_args()
 
     errors = []
@@ -152,18 +126,6 @@ def main():
         errors.append("english.txt is missing: nothing to compare with")
         return report(errors)
     english = tables["english"]
-
-    if not args.no_rc:
-        rc = read_rc(args.rc, errors)
-        if rc:
-            for sid in sorted(set(rc) | set(english)):
-                if sid not in english:
-                    errors.append("english.txt: id %d of strings.rc is missing" % sid)
-                elif sid not in rc:
-                    errors.append("english.txt: id %d is not in strings.rc" % sid)
-                elif rc[sid] != english[sid]:
-                    errors.append("english.txt: id %d differs from strings.rc: '%s' != '%s'"
-                                  % (sid, show(english[sid]), show(rc[sid])))
 
     for lang, table in tables.items():
         name = lang + ".txt"

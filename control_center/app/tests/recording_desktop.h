@@ -42,6 +42,7 @@ public:
                            message ? message->TextId() : 0});
         return dialogAnswer;
     }
+    void ShowHelp(HWND, const std::string& target) override { helpShown.push_back(target); }
 
     // Script: files that start (with ShellExecute's result), the window
     // FindTopWindow finds, the button that ends every dialog.
@@ -55,6 +56,7 @@ public:
     std::vector<std::string> searchedTitles;
     std::vector<HWND> broughtForward;
     std::vector<Dialog> dialogs;
+    std::vector<std::string> helpShown;
 };
 
 }  // namespace testing_support

@@ -18,8 +18,12 @@ std::unique_ptr<DisplayItem> GenText::Create(const LayoutEntry& entry, HWND owne
     return item;
 }
 
+std::string GenText::ShownText() const {
+    return ResolveText(written_);
+}
+
 Size GenText::Measure() const {
-    const std::string text = ResolveText(written_);
+    const std::string text = ShownText();
     if (text.empty() || !font_.HasFont()) {
         return {};
     }
@@ -74,7 +78,7 @@ void GenText::Paint(HDC dc) const {
     if (transparent_) {
         PaintParentBeneath(m_hWnd, dc);
     }
-    const std::string text = ResolveText(written_);
+    const std::string text = ShownText();
     if (text.empty()) {
         return;
     }

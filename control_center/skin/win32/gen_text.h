@@ -20,6 +20,8 @@ public:
     // Replaces the text and fits the window to it.
     void SetText(std::string_view written);
     const std::string& Text() const { return written_; }
+    // The text as shown: a "#id" reference in the current language.
+    std::string ShownText() const;
 
     void Paint(HDC dc) const override;
 
