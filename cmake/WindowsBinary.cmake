@@ -65,12 +65,8 @@ endfunction()
 # undecorated name on both architectures, and check that the export table
 # holds exactly these names.
 function(tavimo_cdecl_exports target)
-    list(JOIN ARGN "\n    " names)
-    set(def_file ${CMAKE_CURRENT_BINARY_DIR}/${target}.def)
-    file(CONFIGURE OUTPUT ${def_file} CONTENT "EXPORTS\n    ${names}\n" @ONLY)
-    target_sources(${target} PRIVATE ${def_file})
-    add_test(NAME ${target}_exports_exact
-        COMMAND sh ${TAVIMO_PE_CHECK} exports ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}> ${ARGN})
+    list(JOIN ARGN "\n    " lines)
+    tavimo_export_table(${target} "EXPORTS\n    ${lines}\n" ${ARGN})
 endfunction()
 
 # tavimo_stdcall_exports(target NAME BYTES [NAME BYTES ...]): export each
@@ -91,9 +87,15 @@ function(tavimo_stdcall_exports target)
         string(APPEND def "    _${name}@${bytes} = ${internal}\n")
         list(APPEND names _${name}@${bytes})
     endwhile()
+    tavimo_export_table(${target} "${def}" ${names})
+endfunction()
+
+# tavimo_export_table(target DEF NAME...): the module definition DEF for the
+# target, and the test that its export table holds exactly NAME...
+function(tavimo_export_table target def)
     set(def_file ${CMAKE_CURRENT_BINARY_DIR}/${target}.def)
     file(CONFIGURE OUTPUT ${def_file} CONTENT "${def}" @ONLY)
     target_sources(${target} PRIVATE ${def_file})
     add_test(NAME ${target}_exports_exact
-        COMMAND sh ${TAVIMO_PE_CHECK} exports ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}> ${names})
+        COMMAND sh ${TAVIMO_PE_CHECK} exports ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}> ${ARGN})
 endfunction()

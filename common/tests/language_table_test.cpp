@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "child_process.h"
+#include "help_call.h"
 #include "scratch_registry.h"
 
 namespace {
@@ -222,15 +223,6 @@ TEST_P(LanguageLibraryTest, ATextIsServedWholeOrNotAtAll) {
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, LanguageLibraryTest,
                          ::testing::Values("TAVI_EN.dll", "TAVI_NL.dll", "TAVI_FR.dll",
                                            "TAVI_DE.dll", "TAVI_IT.dll", "TAVI_ES.dll"));
-
-// What the recording stand-in of the help control received.
-struct HelpCall {
-    HWND window;
-    char target[1024];
-    UINT command;
-    DWORD_PTR data;
-    int calls;
-};
 
 const HelpCall* RecordedHelp() {
     using LastCall = const void*(WINAPI*)();

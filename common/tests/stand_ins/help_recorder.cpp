@@ -4,15 +4,9 @@
 
 #include <cstring>
 
-namespace {
+#include "help_call.h"
 
-struct HelpCall {
-    HWND window;
-    char target[1024];
-    UINT command;
-    DWORD_PTR data;
-    int calls;
-};
+namespace {
 
 HelpCall lastCall;
 
