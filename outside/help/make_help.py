@@ -3,18 +3,21 @@
 topic sources, ready for chmcmd: the pages, the contents, the index and the
 project file, all in Windows-1252.
 
-  make_help.py --language german --variant tavi2 --out DIR [--html]
+  make_help.py --language german --variant tavi2 --out DIR [--html] [--images DIR]
 
---html leaves out the project, contents and index (pages for a browser).
+--html leaves out the project, contents and index (pages for a browser);
+--images names the folder of screenshots (default: images/ beside this file).
 
 Topic sources (pages/<language>/<topic>.htm, UTF-8) are HTML bodies with:
   @title TEXT             the page title (first line)
   @keyword TEXT           an index entry that leads to this page
   @if VARIANT...          the lines up to @else or @end are kept only for
   @else / @end            these families (tavi, tavi1, tavi2); they nest
-  @image NAME             the screenshot images/<language>/<variant>/NAME.png,
+  @image NAME             the screenshot <images>/<language>/<variant>/NAME.png,
                           when it exists
   {#1106}                 the program's text 1106 in this language
+  {#1113 label}           the same as a check box or button is named in a
+                          sentence: without its closing full stop
   {#headset_tab}          the first tab's name in this family (likewise
                           {#headset_presets}, the caption of its preset list)
   [[topic]]               a link to a topic, named by its title
@@ -73,24 +76,26 @@ class SourceError(Exception):
     pass
 
 
-def ui_text(texts, sid, where):
+def ui_text(texts, sid, where, label=False):
     if sid not in texts:
         raise SourceError("%s: no program text %d" % (where, sid))
-    lines = [html.escape(line.strip(), quote=False) for line in texts[sid].split("\n")]
-    return "<br>".join(lines)
+    text = texts[sid].strip()
+    if label and text.endswith(".") and not text.endswith("..."):
+        text = text[:-1]
+    return "<br>".join(html.escape(line.strip(), quote=False) for line in text.split("\n"))
 
 
 def expand_texts(line, texts, variant, where):
     def replace(match):
-        key = match.group(1)
+        key, label = match.group(1), bool(match.group(2))
         if key.isdigit():
-            return ui_text(texts, int(key), where)
+            return ui_text(texts, int(key), where, label)
         if key not in ALIASES:
             raise SourceError("%s: unknown text {#%s}" % (where, key))
         ids = ALIASES[key]
-        return ui_text(texts, ids.get(variant, ids["*"]), where)
+        return ui_text(texts, ids.get(variant, ids["*"]), where, label)
 
-    return re.sub(r"\{#(\w+)\}", replace, line)
+    return re.sub(r"\{#(\w+)( label)?\}", replace, line)
 
 
 def select_lines(lines, variant, where):
@@ -235,12 +240,12 @@ def write(path, text):
         f.write(text)
 
 
-def make(language, variant, out, html_only):
+def make(language, variant, out, html_only, images):
     texts = read_language(os.path.join(HERE, "..", "languages", "text", language + ".txt"), [])
     if not texts:
         raise SourceError("no texts for %s" % language)
     name, lcid, lang = LANGUAGES[language]
-    images_dir = os.path.join(HERE, "images", language, variant)
+    images_dir = os.path.join(images, language, variant)
     pages = [read_page(topic, language, variant, texts, images_dir) for topic, _ in TOPICS]
     link_pages(pages, lambda p: "pages/%s/%s.htm" % (language, p.topic))
 
@@ -273,9 +278,10 @@ def main():
     parser.add_argument("--variant", required=True, choices=VARIANTS)
     parser.add_argument("--out", required=True)
     parser.add_argument("--html", action="store_true")
+    parser.add_argument("--images", default=os.path.join(HERE, "images"))
     args = parser.parse_args()
     try:
-        make(args.language, args.variant, args.out, args.html)
+        make(args.language, args.variant, args.out, args.html, args.images)
     except SourceError as e:
         sys.stderr.write("make_help.py: %s\n" % e)
         return 1

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Builds one real help file, and copies of it with one fault each, and
 shows that check_help.py passes the first and names the fault in each copy.
+A screenshot put where the pages ask for it ends up in the file, resolved.
 
   check_finds_faults.py CHMCMD
 Exits 0 when it does, 1 otherwise, 77 when the extractor is missing.
@@ -58,15 +59,31 @@ FAULTS = (
 )
 
 
-def build(workdir, name, fault):
+def build(workdir, name, fault, images=None):
     project = os.path.join(workdir, name)
-    subprocess.run([sys.executable, GENERATOR, "--language", "english", "--variant", "tavi2",
-                    "--out", project], check=True)
+    command = [sys.executable, GENERATOR, "--language", "english", "--variant", "tavi2",
+               "--out", project]
+    subprocess.run(command + (["--images", images] if images else []), check=True)
     if fault:
         fault(project)
     subprocess.run([sys.argv[1], "--no-html-scan", "--verbosity", "0", "help.hhp"], cwd=project,
                    check=True, stdout=subprocess.DEVNULL)
     return os.path.join(project, "tavi2English.chm")
+
+
+def screenshot_failures(workdir, titles):
+    images = os.path.join(workdir, "images")
+    os.makedirs(os.path.join(images, "english", "tavi2"))
+    with open(os.path.join(images, "english", "tavi2", "talk.png"), "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n")
+    chm = build(workdir, "pictured", None, images)
+    failures = ["with a screenshot: %s" % p for p in
+                check_help.check_chm(chm, "English", "tavi2", titles, os.path.join(workdir, "p"))]
+    page = os.path.join(workdir, "p", "tavi2English.chm", "Talk Settings.htm")
+    with open(page, encoding="cp1252") as f:
+        if 'src="images/talk.png"' not in f.read():
+            failures.append("the screenshot is not shown on its page")
+    return failures
 
 
 def main():
@@ -82,6 +99,7 @@ def main():
         sound = check_help.check_chm(build(workdir, "sound", None), "English", "tavi2", titles,
                                      os.path.join(workdir, "x"))
         failures += ["the sound file: %s" % p for p in sound]
+        failures += screenshot_failures(workdir, titles)
         for number, (what, fault, expected) in enumerate(FAULTS):
             problems = check_help.check_chm(build(workdir, "fault%d" % number, fault), "English",
                                             "tavi2", titles, os.path.join(workdir, "x%d" % number))
