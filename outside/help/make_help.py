@@ -13,6 +13,8 @@ Topic sources (pages/<language>/<topic>.htm, UTF-8) are HTML bodies with:
   @keyword TEXT           an index entry that leads to this page
   @if VARIANT...          the lines up to @else or @end are kept only for
   @else / @end            these families (tavi, tavi1, tavi2); they nest
+  @include NAME           the lines of pages/shared/NAME.htm, for what reads
+                          the same in every language
   @image NAME             the screenshot <images>/<language>/<variant>/NAME.png,
                           when it exists
   {#1106}                 the program's text 1106 in this language
@@ -135,14 +137,23 @@ class Page:
         self.body = []
 
 
-def read_page(topic, language, variant, texts, images_dir):
-    where = "pages/%s/%s.htm" % (language, topic)
-    path = os.path.join(HERE, "pages", language, topic + ".htm")
+def read_source(folder, name):
+    path = os.path.join(HERE, "pages", folder, name + ".htm")
     try:
         with open(path, encoding="utf-8") as f:
-            lines = f.read().split("\n")
+            return f.read().split("\n")
     except (OSError, UnicodeDecodeError) as e:
-        raise SourceError("%s: %s" % (where, e))
+        raise SourceError("pages/%s/%s.htm: %s" % (folder, name, e))
+
+
+def read_page(topic, language, variant, texts, images_dir):
+    where = "pages/%s/%s.htm" % (language, topic)
+    lines = []
+    for line in read_source(language, topic):
+        if line.startswith("@include "):
+            lines += read_source("shared", line[len("@include "):].strip())
+        else:
+            lines.append(line)
     page = Page(topic)
     for number, line in select_lines(lines, variant, where):
         at = "%s:%d" % (where, number)
