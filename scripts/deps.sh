@@ -5,7 +5,8 @@
 set -eu
 
 packages="cmake ninja-build g++ python3 googletest libbenchmark-dev
-    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 fonts-wine $*"
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 fonts-wine
+    fp-utils libchm-bin $*"
 
 missing=""
 for package in $packages; do
