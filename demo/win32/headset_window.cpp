@@ -14,8 +14,11 @@ constexpr UINT kDeviceChanged = WM_APP + 0x40;
 
 constexpr int kMuteButtonId = 100, kUnplugId = 101, kPlugId = 102, kMicMuteId = 103,
               kStatusId = 104;
-constexpr int kMargin = 8, kClientWidth = 320, kRowHeight = 26, kLabelWidth = 80;
-constexpr int kStatusLines = 10, kLineHeight = 15;
+constexpr int kMargin = 8, kClientWidth = 296, kRowHeight = 26, kLabelWidth = 80;
+constexpr int kStatusLines = 14, kLineHeight = 15;
+// Room between the frame and this window for the frame's dialogs, which are
+// a little wider than the frame.
+constexpr int kGap = 40;
 
 struct LevelBar {
     int id;
@@ -120,10 +123,10 @@ bool CHeadsetWindow::Create() {
 }
 
 void CHeadsetWindow::CreateControls() {
-    AddControl("BUTTON", "Press mute button", BS_PUSHBUTTON, {kMargin, kMargin, 140, 24},
+    AddControl("BUTTON", "Press mute button", BS_PUSHBUTTON, {kMargin, kMargin, 132, 24},
                kMuteButtonId);
-    AddControl("BUTTON", "Unplug", BS_PUSHBUTTON, {156, kMargin, 74, 24}, kUnplugId);
-    AddControl("BUTTON", "Plug", BS_PUSHBUTTON, {238, kMargin, 74, 24}, kPlugId);
+    AddControl("BUTTON", "Unplug", BS_PUSHBUTTON, {148, kMargin, 66, 24}, kUnplugId);
+    AddControl("BUTTON", "Plug", BS_PUSHBUTTON, {222, kMargin, 66, 24}, kPlugId);
     int y = kMargin * 2 + 24;
     for (const LevelBar& level : kLevelBars) {
         AddControl("STATIC", level.label, SS_LEFT, {kMargin, y + 2, kLabelWidth, 18}, 0);
@@ -165,9 +168,9 @@ void CHeadsetWindow::PlaceBesideFrame(int width, int height) {
     }
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    int x = frame.right + kMargin;
+    int x = frame.right + kGap;
     if (x + width > screenWidth) {
-        x = std::max(0, static_cast<int>(frame.left) - kMargin - width);
+        x = std::max(0, static_cast<int>(frame.left) - kGap - width);
     }
     const int y = std::clamp(static_cast<int>(frame.top), 0, std::max(0, screenHeight - height));
     SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
