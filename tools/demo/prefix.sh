@@ -37,7 +37,7 @@ REGEDIT4
 
 [HKEY_LOCAL_MACHINE\\Software\\Quorvel\\Tavimo\\Talk]
 "SoftPhone0"="C:\\\\windows\\\\system32\\\\notepad.exe"
-"Chat0"="C:\\\\windows\\\\system32\\\\wordpad.exe"
+"Chat0"="C:\\\\Program Files\\\\Windows NT\\\\Accessories\\\\wordpad.exe"
 
 [HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\.mp3\\OpenWithList]
 "MRUList"="a"
