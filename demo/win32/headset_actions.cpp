@@ -1,6 +1,7 @@
 #include "headset_actions.h"
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "di_button.h"
@@ -65,6 +66,27 @@ int Balance(const devices::VirtualMixer& mixer) {
 int SwitchValue(const devices::VirtualMixer& mixer, DWORD componentType, DWORD controlType) {
     const std::vector<DWORD> values = mixer.Values(componentType, controlType);
     return values.empty() ? kUnknown : values[0] != 0 ? 1 : 0;
+}
+
+// Sets the speaker volume's two channels to what split makes of the current
+// ones, as another program would; false when split gives nothing.
+bool ChangeSpeakerChannels(
+    devices::VirtualMixer& mixer,
+    const std::function<std::optional<headset::Channels>(headset::Channels, int, int)>& split) {
+    const auto reading = Read(mixer, kSpeakers, MIXERCONTROL_CONTROLTYPE_VOLUME);
+    if (!reading || reading->values.size() < 2) {
+        return false;
+    }
+    const headset::Channels now = {static_cast<int>(reading->values[0]),
+                                   static_cast<int>(reading->values[1])};
+    const auto channels = split(now, reading->minimum, reading->maximum);
+    if (!channels) {
+        return false;
+    }
+    mixer.ChangeByAnotherProgram(
+        kSpeakers, MIXERCONTROL_CONTROLTYPE_VOLUME,
+        {static_cast<DWORD>(channels->left), static_cast<DWORD>(channels->right)});
+    return true;
 }
 
 std::string Narrow(const std::wstring& text) {
@@ -139,40 +161,18 @@ bool HeadsetActions::SetLevel(Action action, int position) {
 }
 
 bool HeadsetActions::SetVolume(int position) {
-    devices::VirtualMixer& mixer = headset_.Mixer();
-    const auto reading = Read(mixer, kSpeakers, MIXERCONTROL_CONTROLTYPE_VOLUME);
-    const int balance = Balance(mixer);
-    if (!reading || reading->values.size() < 2) {
-        return false;
-    }
-    const auto channels =
-        headset::ChannelsForVolume(position, balance, reading->minimum, reading->maximum);
-    if (!channels) {
-        return false;
-    }
-    mixer.ChangeByAnotherProgram(
-        kSpeakers, MIXERCONTROL_CONTROLTYPE_VOLUME,
-        {static_cast<DWORD>(channels->left), static_cast<DWORD>(channels->right)});
-    return true;
+    return ChangeSpeakerChannels(
+        headset_.Mixer(), [position](headset::Channels now, int min, int max) {
+            const int balance = headset::BalanceFromChannels(now.left, now.right, min, max);
+            return headset::ChannelsForVolume(position, balance, min, max);
+        });
 }
 
 bool HeadsetActions::SetBalance(int position) {
-    devices::VirtualMixer& mixer = headset_.Mixer();
-    const auto reading = Read(mixer, kSpeakers, MIXERCONTROL_CONTROLTYPE_VOLUME);
-    if (!reading || reading->values.size() < 2) {
-        return false;
-    }
-    const headset::Channels current = {static_cast<int>(reading->values[0]),
-                                       static_cast<int>(reading->values[1])};
-    const auto channels =
-        headset::SplitBalance(position, current, reading->minimum, reading->maximum);
-    if (!channels) {
-        return false;
-    }
-    mixer.ChangeByAnotherProgram(
-        kSpeakers, MIXERCONTROL_CONTROLTYPE_VOLUME,
-        {static_cast<DWORD>(channels->left), static_cast<DWORD>(channels->right)});
-    return true;
+    return ChangeSpeakerChannels(headset_.Mixer(),
+                                 [position](headset::Channels now, int min, int max) {
+                                     return headset::SplitBalance(position, now, min, max);
+                                 });
 }
 
 bool HeadsetActions::SetSwitch(DWORD componentType, DWORD controlType, bool on) {
