@@ -44,6 +44,14 @@ void VirtualCodec::ClearRecords() {
     }
 }
 
+void VirtualCodec::NotifyOnWrite(HWND window, UINT message, WPARAM wParam) {
+    if (block_ != nullptr) {
+        block_->notifyMessage = message;
+        block_->notifyWParam = wParam;
+        block_->notifyWindow = reinterpret_cast<UINT_PTR>(window);
+    }
+}
+
 std::int32_t VirtualCodec::Register(std::uint32_t address) const {
     return block_ != nullptr && address < hsio::kRegisterCount ? block_->registers[address] : 0;
 }

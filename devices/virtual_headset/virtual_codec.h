@@ -25,6 +25,9 @@ public:
     // Every DSP write that reached the codec, in order.
     std::vector<hsio::DspRecord> Records() const;
     void ClearRecords();
+    // From now on message (with wParam) is posted to window after each DSP
+    // write; a null window stops it.
+    void NotifyOnWrite(HWND window, UINT message, WPARAM wParam);
     std::int32_t Register(std::uint32_t address) const;
 
 private:

@@ -2,6 +2,8 @@
 
 #include <dbt.h>
 
+#include <functional>
+
 namespace devices {
 
 namespace {
@@ -28,7 +30,10 @@ VirtualHid::Device VirtualHeadset::HidDevice(Family family, int model, const std
 VirtualHeadset::VirtualHeadset(const Setup& setup)
     : hid_({HidDevice(setup.family, setup.model, setup.serial)}),
       mixer_(MixerOptions(setup.soundCardFirst)),
+      pluggedDevice_(HidDevice(setup.family, setup.model, setup.serial)),
+      family_(setup.family),
       driverMissing_(setup.driverMissing) {
+    platform_.SleepWaits(setup.sleepWaits);
     Attach(setup.family);
     if (!setup.plugged) {
         Unplug();
@@ -36,6 +41,7 @@ VirtualHeadset::VirtualHeadset(const Setup& setup)
 }
 
 void VirtualHeadset::Attach(Family family) {
+    family_ = family;
     pipe_.SetPresent(family == Family::Older && !driverMissing_);
     codec_.SetAnswering(family == Family::Newer && !driverMissing_);
     mixer_.SetHeadsetPresent(true);
@@ -67,10 +73,32 @@ void VirtualHeadset::Unplug() {
 }
 
 void VirtualHeadset::Plug(Family family, int model) {
+    PlugDevice(family, HidDevice(family, model));
+}
+
+void VirtualHeadset::Plug() {
+    PlugDevice(family_, pluggedDevice_);
+}
+
+void VirtualHeadset::PlugDevice(Family family, const VirtualHid::Device& device) {
     Unplug();
-    device_ = hid_.Plug(HidDevice(family, model));
+    pluggedDevice_ = device;
+    device_ = hid_.Plug(device);
     Attach(family);
     Announce(DBT_DEVICEARRIVAL);
+}
+
+void VirtualHeadset::Observe(HWND window, UINT message) {
+    const auto tell = [window, message](Change change) -> std::function<void()> {
+        if (window == nullptr) {
+            return {};
+        }
+        return [=] { PostMessageA(window, message, static_cast<WPARAM>(change), 0); };
+    };
+    mixer_.SetWriteObserver(tell(Change::Mixer));
+    pipe_.SetWriteObserver(tell(Change::Download));
+    hid_.SetOutputObserver(tell(Change::GainReport));
+    codec_.NotifyOnWrite(window, message, static_cast<WPARAM>(Change::Download));
 }
 
 }  // namespace devices

@@ -35,7 +35,12 @@ public:
         // not there, for as long as the headset lives.
         bool driverMissing = false;
         bool plugged = true;
+        // The prescribed pauses are slept, as the system would, besides
+        // being counted.
+        bool sleepWaits = false;
     };
+    // What an observer is told of (the wParam of its message).
+    enum class Change : WPARAM { Mixer = 1, Download, GainReport };
 
     explicit VirtualHeadset(const Setup& setup);
     VirtualHeadset(Family family, int model)
@@ -55,12 +60,23 @@ public:
     void RequestSafeRemoval();
     void Unplug();
     void Plug(Family family, int model);
+    // The headset unplugged last (or set up) comes back, serial and all.
+    void Plug();
+    bool Plugged() const { return plugged_; }
+    // The headset plugged in now, or unplugged last.
+    const VirtualHid::Device& PluggedDevice() const { return pluggedDevice_; }
+
+    // From now on message is posted to window (wParam: the Change) after the
+    // control center writes the mixer, downloads a preset (pipe block or DSP
+    // write) or sends a gain report. A null window stops it.
+    void Observe(HWND window, UINT message);
 
     static VirtualHid::Device HidDevice(Family family, int model, const std::string& serial = {});
 
 private:
     void Attach(Family family);
     void Announce(WPARAM event);
+    void PlugDevice(Family family, const VirtualHid::Device& device);
 
     VirtualHid hid_;
     VirtualMixer mixer_;
@@ -69,6 +85,8 @@ private:
     VirtualCodec codec_;
     VirtualWave wave_;
     std::size_t device_ = 0;
+    VirtualHid::Device pluggedDevice_;
+    Family family_;
     bool plugged_ = true;
     bool driverMissing_ = false;
 };

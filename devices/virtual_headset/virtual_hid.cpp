@@ -63,6 +63,21 @@ std::vector<std::vector<BYTE>> VirtualHid::OutputReports() const {
     return outputs_;
 }
 
+std::optional<VirtualHid::GainReport> VirtualHid::LastGainReport() const {
+    const std::lock_guard<std::mutex> guard(lock_);
+    if (outputs_.empty() || outputs_.back().size() < kOutputLength) {
+        return std::nullopt;
+    }
+    const std::vector<BYTE>& report = outputs_.back();
+    return GainReport{static_cast<unsigned>(report[2] | (report[3] << 8)),
+                      (report[1] & kMuteBit) != 0};
+}
+
+void VirtualHid::SetOutputObserver(std::function<void()> observer) {
+    const std::lock_guard<std::mutex> guard(lock_);
+    outputObserver_ = std::move(observer);
+}
+
 int VirtualHid::OpenHandles() const {
     const std::lock_guard<std::mutex> guard(lock_);
     return static_cast<int>(std::count_if(files_.begin(), files_.end(), [](const OpenFile& f) {
@@ -215,15 +230,22 @@ BOOL VirtualHid::GetOverlappedResult(HANDLE, OVERLAPPED* overlapped, DWORD* tran
 }
 
 BOOL VirtualHid::WriteFile(HANDLE file, const void* buffer, DWORD size, DWORD* written) {
-    const std::lock_guard<std::mutex> guard(lock_);
-    const OpenFile* open = FileOf(file);
-    if (open == nullptr || !open->writes || unplugged_[open->device]) {
-        SetLastError(ERROR_DEVICE_NOT_CONNECTED);
-        return FALSE;
+    std::function<void()> observer;
+    {
+        const std::lock_guard<std::mutex> guard(lock_);
+        const OpenFile* open = FileOf(file);
+        if (open == nullptr || !open->writes || unplugged_[open->device]) {
+            SetLastError(ERROR_DEVICE_NOT_CONNECTED);
+            return FALSE;
+        }
+        const auto* bytes = static_cast<const BYTE*>(buffer);
+        outputs_.emplace_back(bytes, bytes + size);
+        *written = size;
+        observer = outputObserver_;
     }
-    const auto* bytes = static_cast<const BYTE*>(buffer);
-    outputs_.emplace_back(bytes, bytes + size);
-    *written = size;
+    if (observer) {
+        observer();
+    }
     return TRUE;
 }
 

@@ -2,13 +2,15 @@
 // mouse and keyboard are HID devices of another vendor): enumeration,
 // identity strings, report descriptors of the consumer page, overlapped
 // input reads that complete when a test presses a button, output reports
-// recorded for tests, and unplugging. Safe to use from the reader thread
-// and the test's thread at once.
+// recorded for tests (and an observer told of each), and unplugging. Safe to use from the reader
+// thread and the test's thread at once.
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,6 +66,16 @@ public:
     std::size_t Plug(Device device);
     static std::string Path(std::size_t device);
     std::vector<std::vector<BYTE>> OutputReports() const;
+    // The last output report as the headset reads it; none before the first.
+    struct GainReport {
+        unsigned gain;
+        bool mute;
+        bool operator==(const GainReport&) const = default;
+    };
+    std::optional<GainReport> LastGainReport() const;
+    // Called after each output report taken, outside the device's lock;
+    // empty: none.
+    void SetOutputObserver(std::function<void()> observer);
     // Handles and preparsed data given out and not yet released.
     int OpenHandles() const;
     int LivePreparsedData() const;
@@ -147,6 +159,7 @@ private:
     PendingRead pending_ = {};
     std::size_t pendingDevice_ = 0;
     std::vector<std::vector<BYTE>> outputs_;
+    std::function<void()> outputObserver_;
     int usageValueQueries_ = 0;
     ULONG largestUsageList_ = 0;
 };

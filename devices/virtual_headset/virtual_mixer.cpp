@@ -118,6 +118,15 @@ std::vector<DWORD> VirtualMixer::Values(DWORD componentType, DWORD controlType) 
     return control != nullptr ? control->values : std::vector<DWORD>{};
 }
 
+std::optional<VirtualMixer::Range> VirtualMixer::Bounds(DWORD componentType,
+                                                        DWORD controlType) const {
+    const Control* control = Find(componentType, controlType);
+    if (control == nullptr) {
+        return std::nullopt;
+    }
+    return Range{control->info.Bounds.dwMinimum, control->info.Bounds.dwMaximum};
+}
+
 void VirtualMixer::Preset(DWORD componentType, DWORD controlType, std::vector<DWORD> values) {
     if (Control* control = FindControl(ControlId(componentType, controlType))) {
         control->values = std::move(values);
@@ -299,6 +308,9 @@ MMRESULT VirtualMixer::SetControlDetails(HMIXEROBJ mixer, MIXERCONTROLDETAILS* d
         control->values = write.values;
     }
     Notify(control->info.dwControlID);
+    if (observer_) {
+        observer_();
+    }
     return MMSYSERR_NOERROR;
 }
 

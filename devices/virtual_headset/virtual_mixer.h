@@ -1,10 +1,12 @@
 // The virtual headset's mixer: a mixer device with the lines and controls a
 // USB headset shows to Windows, beside other devices if a test wants them.
-// It keeps every write for tests to assert, posts MM_MIXM_CONTROL_CHANGE to
-// the callback window as the system does (for its own writes too), and can
-// change a control as another program would.
+// It keeps every write for tests to assert (and tells an observer of it),
+// posts MM_MIXM_CONTROL_CHANGE to the callback window as the system does (for
+// its own writes too), and can change a control as another program would.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +43,11 @@ public:
     DWORD ControlId(DWORD componentType, DWORD controlType) const;
     // Its values, one per channel.
     std::vector<DWORD> Values(DWORD componentType, DWORD controlType) const;
+    // Its bounds, when there is such a control.
+    struct Range {
+        DWORD minimum, maximum;
+    };
+    std::optional<Range> Bounds(DWORD componentType, DWORD controlType) const;
     // Sets values without notifying (the state a test starts from).
     void Preset(DWORD componentType, DWORD controlType, std::vector<DWORD> values);
     // Another program changes a control: the callback window is told.
@@ -49,6 +56,8 @@ public:
     const std::vector<Write>& Writes() const { return writes_; }
     void FailWrites(bool fail) { failWrites_ = fail; }
     void FailReads(bool fail) { failReads_ = fail; }
+    // Called after each write that changed a control; empty: none.
+    void SetWriteObserver(std::function<void()> observer) { observer_ = std::move(observer); }
     bool IsOpen() const { return openDevice_ >= 0; }
     // mixerGetLineInfo calls so far.
     int LineInfoQueries() const { return lineInfoQueries_; }
@@ -97,6 +106,7 @@ private:
     bool failReads_ = false;
     int lineInfoQueries_ = 0;
     bool headsetPresent_ = true;
+    std::function<void()> observer_;
 };
 
 }  // namespace devices

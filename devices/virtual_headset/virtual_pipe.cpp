@@ -31,6 +31,11 @@ void VirtualPipe::FailWrites(int count) {
     failWrites_ = count;
 }
 
+void VirtualPipe::SetWriteObserver(std::function<void()> observer) {
+    const std::lock_guard<std::mutex> guard(lock_);
+    observer_ = std::move(observer);
+}
+
 std::vector<std::vector<BYTE>> VirtualPipe::Blocks() const {
     const std::lock_guard<std::mutex> guard(lock_);
     return blocks_;
@@ -128,20 +133,27 @@ HANDLE VirtualPipe::CreatePipeFile(const char* path, DWORD access, DWORD, DWORD,
 }
 
 BOOL VirtualPipe::WritePipe(HANDLE file, const void* buffer, DWORD size, DWORD* written) {
-    const std::lock_guard<std::mutex> guard(lock_);
-    ++writeCalls_;
-    if (written != nullptr) {
-        *written = 0;
+    std::function<void()> observer;
+    {
+        const std::lock_guard<std::mutex> guard(lock_);
+        ++writeCalls_;
+        if (written != nullptr) {
+            *written = 0;
+        }
+        if (file != kPipeHandle || openHandles_ == 0 || !present_ || failWrites_ > 0) {
+            failWrites_ = failWrites_ > 0 ? failWrites_ - 1 : 0;
+            SetLastError(ERROR_DEVICE_NOT_CONNECTED);
+            return FALSE;
+        }
+        const auto* bytes = static_cast<const BYTE*>(buffer);
+        blocks_.emplace_back(bytes, bytes + size);
+        if (written != nullptr) {
+            *written = size;
+        }
+        observer = observer_;
     }
-    if (file != kPipeHandle || openHandles_ == 0 || !present_ || failWrites_ > 0) {
-        failWrites_ = failWrites_ > 0 ? failWrites_ - 1 : 0;
-        SetLastError(ERROR_DEVICE_NOT_CONNECTED);
-        return FALSE;
-    }
-    const auto* bytes = static_cast<const BYTE*>(buffer);
-    blocks_.emplace_back(bytes, bytes + size);
-    if (written != nullptr) {
-        *written = size;
+    if (observer) {
+        observer();
     }
     return TRUE;
 }

@@ -1,9 +1,10 @@
 // The virtual headset's filter driver: its device interface (present or
 // not), whose "\PIPE00" opens and takes preset blocks. Opening and writing
-// can be made to fail a number of times; every block written is kept, and
-// the handles given out are counted.
+// can be made to fail a number of times; every block written is kept (and
+// an observer told of it), and the handles given out are counted.
 #pragma once
 
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -27,6 +28,8 @@ public:
     // The next count opens (or writes) fail.
     void FailOpens(int count);
     void FailWrites(int count);
+    // Called after each block taken, outside the pipe's lock; empty: none.
+    void SetWriteObserver(std::function<void()> observer);
 
     std::vector<std::vector<BYTE>> Blocks() const;
     // The blocks as the headset would take them; one not in the suite's
@@ -57,6 +60,7 @@ private:
     int failOpens_ = 0, failWrites_ = 0;
     int openCalls_ = 0, writeCalls_ = 0, openHandles_ = 0, openSets_ = 0;
     std::vector<std::vector<BYTE>> blocks_;
+    std::function<void()> observer_;
 };
 
 }  // namespace devices

@@ -41,9 +41,21 @@ void VirtualPlatform::SendToRegistered(UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
-void VirtualPlatform::Wait(DWORD milliseconds) {
+void VirtualPlatform::SleepWaits(bool sleep) {
     const std::lock_guard<std::mutex> guard(lock_);
-    waits_.push_back(milliseconds);
+    sleepWaits_ = sleep;
+}
+
+void VirtualPlatform::Wait(DWORD milliseconds) {
+    bool sleep = false;
+    {
+        const std::lock_guard<std::mutex> guard(lock_);
+        waits_.push_back(milliseconds);
+        sleep = sleepWaits_;
+    }
+    if (sleep) {
+        Sleep(milliseconds);
+    }
 }
 
 HDEVNOTIFY VirtualPlatform::RegisterNotification(HWND window, void* filter, DWORD) {

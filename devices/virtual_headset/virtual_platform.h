@@ -1,5 +1,6 @@
-// The virtual headset's side of the system: waits are counted, never slept,
-// and windows registered for device-interface notifications get the
+// The virtual headset's side of the system: waits are counted (and slept
+// only when asked, as for a demo that should take the system's time), and
+// windows registered for device-interface notifications get the
 // broadcasts of the headset's arrival and removal.
 #pragma once
 
@@ -15,6 +16,8 @@ class VirtualPlatform final : public PlatformApi {
 public:
     std::vector<DWORD> Waits() const;
     void ClearWaits();
+    // From now on each wait is slept as well as counted.
+    void SleepWaits(bool sleep);
     // Windows registered now.
     std::vector<HWND> Registered() const;
 
@@ -32,6 +35,7 @@ public:
 private:
     mutable std::mutex lock_;
     std::vector<DWORD> waits_;
+    bool sleepWaits_ = false;
     std::vector<HWND> windows_;  // index + 1 is the handle's value; null when released
 };
 

@@ -1,7 +1,7 @@
 // The simulated codec shared by the virtual headset, which creates it, and
 // the codec-access stand-in, which serves it: a bounded memory, the DSP
-// registers and every DSP write in order. The block is named by the id of
-// the process that made it, so tests running in parallel never meet.
+// registers, every DSP write in order, and the window to tell of writes. The block is named by the
+// id of the process that made it, so tests running in parallel never meet.
 #pragma once
 
 #include <windows.h>
@@ -27,6 +27,11 @@ struct CodecBlock {
     // Every write counts; the first kMaxRecords are kept.
     std::uint32_t recordCount;
     DspRecord records[kMaxRecords];
+    // After each write the stand-in posts notifyMessage with notifyWParam
+    // to this window (a window handle of this process; 0: none).
+    std::uint64_t notifyWindow;
+    std::uint64_t notifyWParam;
+    UINT notifyMessage;
 };
 
 inline std::string BlockName(DWORD processId) {

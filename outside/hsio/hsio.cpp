@@ -86,7 +86,7 @@ BOOL WINAPI HsioXDSPRead(DWORD address, LONG* value) {
 }
 
 // Every write reaching the codec is recorded, in order, also one to an
-// address the DSP does not have.
+// address the DSP does not have, and told to the codec's window.
 BOOL WINAPI HsioXDSPWrite(DWORD address, LONG value) {
     hsio::CodecBlock* codec = Codec();
     if (codec == nullptr) {
@@ -96,6 +96,10 @@ BOOL WINAPI HsioXDSPWrite(DWORD address, LONG value) {
         codec->records[codec->recordCount] = {address, value};
     }
     ++codec->recordCount;
+    if (codec->notifyWindow != 0) {
+        PostMessageA(reinterpret_cast<HWND>(static_cast<UINT_PTR>(codec->notifyWindow)),
+                     codec->notifyMessage, static_cast<WPARAM>(codec->notifyWParam), 0);
+    }
     if (address >= hsio::kRegisterCount) {
         return FALSE;
     }

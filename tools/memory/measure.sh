@@ -1,8 +1,10 @@
 #!/bin/sh
-# Idle memory of the control center beside Wine's own notepad.exe, in the
-# test prefix (no display driver, no audio): each program is started, left
-# until its memory stops changing, and its private anonymous resident memory
-# is read (the "Anonymous" line of /proc/PID/smaps_rollup: what the process
+# Idle memory of the control center over a virtual headset of each family
+# (the demo, from its staged installation folder) beside Wine's own
+# notepad.exe, in the test prefix (no display driver, no audio; the prefix
+# holds the installation directory only while this runs): each program is
+# started, left until its memory stops changing, and its private anonymous
+# resident memory is read (the "Anonymous" line of /proc/PID/smaps_rollup: what the process
 # itself allocated or copied, not the files it maps). Median of RUNS starts
 # (default 5) each, and the ratio.
 #   sh tools/memory/measure.sh [RUNS]
@@ -10,21 +12,23 @@ set -eu
 cd "$(dirname "$0")/../.."
 export WINEPREFIX="$PWD/build/win64/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 runs=${1:-5}
-program=build/win64/bin/TAVIMO.exe
-[ -f "$program" ] || { echo "measure.sh: build the win64 preset first" >&2; exit 1; }
+sh tools/demo/stage.sh
+program=build/win64/demo/TavimoDemo.exe
 sh tools/wine/prefix.sh start
-trap 'sh tools/wine/prefix.sh stop' EXIT
+trap 'wine reg delete "HKLM\\Software\\Quorvel\\Tavimo" /f >/dev/null 2>&1; sh tools/wine/prefix.sh stop' EXIT
+wine reg add "HKLM\\Software\\Quorvel\\Tavimo\\Directory" /v Path \
+    /d "$(winepath -w build/win64/demo)\\" /f >/dev/null
 
 # Anonymous memory in kB of process $1; empty once it is gone.
 anonymous_kb() {
     awk '$1 == "Anonymous:" { print $2 }' "/proc/$1/smaps_rollup" 2>/dev/null || true
 }
 
-# Starts $1 (a full path: Wine then runs it in this very process), waits
-# until its anonymous memory has stayed the same for two seconds (at most 30
-# seconds), prints it in kB and ends the program.
+# Starts $1 (a full path: Wine then runs it in this very process) with the
+# arguments that follow, waits until its anonymous memory has stayed the same
+# for two seconds (at most 30 seconds), prints it in kB and ends the program.
 idle_kb() {
-    wine "$1" </dev/null >/dev/null 2>&1 &
+    wine "$@" </dev/null >/dev/null 2>&1 &
     pid=$!
     last="" same=0
     for _ in $(seq 60); do
@@ -52,7 +56,7 @@ summary() {
 measure() {
     values=""
     for _ in $(seq "$runs"); do
-        value=$(idle_kb "$1")
+        value=$(idle_kb "$@")
         [ -n "$value" ] || exit 1
         values="$values$value
 "
@@ -61,9 +65,12 @@ measure() {
 }
 
 notepad=$(measure 'C:\windows\system32\notepad.exe')
-tavimo=$(measure "$program")
+older=$(measure "$program" --product 0B52)
+newer=$(measure "$program" --product 0D31)
 # shellcheck disable=SC2086  # each holds three numbers: median, min, max
-set -- $notepad $tavimo
-printf '%-12s median %6d kB anonymous resident (min %d, max %d, %d starts)\n' \
-    notepad.exe "$1" "$2" "$3" "$runs" TAVIMO.exe "$4" "$5" "$6" "$runs"
-awk -v a="$4" -v b="$1" 'BEGIN { printf "ratio TAVIMO.exe / notepad.exe: %.2f\n", a / b }'
+set -- $notepad $older $newer
+printf '%-30s median %6d kB anonymous resident (min %d, max %d, %d starts)\n' \
+    notepad.exe "$1" "$2" "$3" "$runs" "TavimoDemo.exe --product 0B52" "$4" "$5" "$6" "$runs" \
+    "TavimoDemo.exe --product 0D31" "$7" "$8" "$9" "$runs"
+awk -v a="$4" -v b="$1" -v c="$7" 'BEGIN {
+    printf "ratio demo / notepad.exe: older family %.2f, newer family %.2f\n", a / b, c / b }'

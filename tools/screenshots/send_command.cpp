@@ -1,14 +1,20 @@
 // send_command: drives the running control center into a view, for
 // screenshots, then prints the rectangle around its visible windows (the
-// frame and an open drop-down list) as an X geometry WIDTHxHEIGHT+LEFT+TOP.
-//   send_command [ID | c:ID | d:ID | h:ID]...
+// frame, an open drop-down list, a dialog; not the demo's "Virtual headset"
+// window) as an X geometry WIDTHxHEIGHT+LEFT+TOP.
+//   send_command [ID | c:ID | d:ID | h:ID | esc]...
+//   send_command --headset-window
 // ID sends WM_COMMAND with that id to the frame; c:ID clicks the item with
-// that element id, d:ID double-clicks it, h:ID moves the mouse over it.
+// that element id, d:ID double-clicks it, h:ID moves the mouse over it; esc
+// cancels the control center's open dialogs. --headset-window prints the
+// demo's "Virtual headset" window's rectangle instead.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include "demo_command.h"
 
 namespace {
 
@@ -19,17 +25,41 @@ struct Bounds {
     RECT rect;
 };
 
+bool IsClass(HWND window, const char* name) {
+    char className[64] = {};
+    return GetClassNameA(window, className, sizeof className) > 0 &&
+           std::strcmp(className, name) == 0;
+}
+
 BOOL CALLBACK AddVisibleWindow(HWND window, LPARAM bounds) {
     auto& b = *reinterpret_cast<Bounds*>(bounds);
     RECT r;
     if (IsWindowVisible(window) && GetWindowThreadProcessId(window, nullptr) == b.thread &&
-        GetWindowRect(window, &r) && !IsRectEmpty(&r)) {
+        !IsClass(window, demo::kHeadsetWindowClass) && GetWindowRect(window, &r) &&
+        !IsRectEmpty(&r)) {
         UnionRect(&b.rect, &b.rect, &r);
     }
     return TRUE;
 }
 
+// Cancels every dialog (class "#32770") of the frame's thread.
+BOOL CALLBACK CancelDialog(HWND window, LPARAM thread) {
+    if (GetWindowThreadProcessId(window, nullptr) == static_cast<DWORD>(thread) &&
+        IsClass(window, "#32770")) {
+        PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    }
+    return TRUE;
+}
+
+void PrintGeometry(const RECT& r) {
+    std::printf("%ldx%ld+%ld+%ld\n", r.right - r.left, r.bottom - r.top, r.left, r.top);
+}
+
 bool Drive(HWND frame, const char* arg) {
+    if (std::strcmp(arg, "esc") == 0) {
+        EnumWindows(CancelDialog, static_cast<LPARAM>(GetWindowThreadProcessId(frame, nullptr)));
+        return true;
+    }
     const bool click = std::strncmp(arg, "c:", 2) == 0;
     const bool doubleClick = std::strncmp(arg, "d:", 2) == 0;
     const bool hover = std::strncmp(arg, "h:", 2) == 0;
@@ -60,6 +90,15 @@ bool Drive(HWND frame, const char* arg) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--headset-window") == 0) {
+        const HWND window = FindWindowA(demo::kHeadsetWindowClass, demo::kHeadsetWindowTitle);
+        RECT r;
+        if (window == nullptr || !GetWindowRect(window, &r)) {
+            return 1;
+        }
+        PrintGeometry(r);
+        return 0;
+    }
     HWND frame = FindWindowA(nullptr, kTitle);
     if (frame == nullptr) {
         return 1;
@@ -75,7 +114,6 @@ int main(int argc, char** argv) {
         return 0;  // closed by one of the commands
     }
     EnumWindows(AddVisibleWindow, reinterpret_cast<LPARAM>(&bounds));
-    const RECT& r = bounds.rect;
-    std::printf("%ldx%ld+%ld+%ld\n", r.right - r.left, r.bottom - r.top, r.left, r.top);
+    PrintGeometry(bounds.rect);
     return 0;
 }

@@ -1,0 +1,25 @@
+// The demo's application object: the control center's own, over a virtual
+// headset, with the "Virtual headset" window beside the frame once the frame
+// is up.
+#pragma once
+
+#include <optional>
+
+#include "headset_window.h"
+#include "tavimo_app.h"
+#include "virtual_headset.h"
+
+namespace demo {
+
+class CDemoApp : public tavimo::CTavimoApp {
+public:
+    explicit CDemoApp(devices::VirtualHeadset& headset);
+
+    BOOL InitInstance() override;
+
+private:
+    devices::VirtualHeadset& headset_;
+    std::optional<CHeadsetWindow> window_;
+};
+
+}  // namespace demo

@@ -1,0 +1,22 @@
+#!/bin/sh
+# Stages the demo's installation folder, build/win64/demo/, as the product's
+# setup would lay out an installation: the demo program and demo_ctl, the
+# libraries the control center loads by name (BANDCALC.DLL and the
+# codec-access stand-in HSIO.DLL), the shipped preset files and the test
+# sound. Needs the win64 build.
+#   sh tools/demo/stage.sh
+set -eu
+cd "$(dirname "$0")/../.."
+bin=build/win64/bin
+folder=build/win64/demo
+for file in TavimoDemo.exe demo_ctl.exe bandcalc.dll HSIO.dll; do
+    [ -f "$bin/$file" ] || { echo "stage.sh: $bin/$file is missing: build the win64 preset" >&2; exit 1; }
+done
+rm -rf "$folder"
+mkdir -p "$folder"
+cp "$bin/TavimoDemo.exe" "$bin/demo_ctl.exe" "$folder/"
+cp "$bin/bandcalc.dll" "$folder/BANDCALC.DLL"
+cp "$bin/HSIO.dll" "$folder/HSIO.DLL"
+# The control center finds its preset files and the test sound directly in
+# its installation directory.
+cp outside/presets/*.BIN outside/QRV001.WAV "$folder/"
