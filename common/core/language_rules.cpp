@@ -41,7 +41,19 @@ std::optional<std::string> Joined(std::initializer_list<std::string_view> parts)
     return path;
 }
 
+constexpr std::array<std::string_view, kLanguages.size()> kNames = [] {
+    std::array<std::string_view, kLanguages.size()> names;
+    for (std::size_t i = 0; i < kLanguages.size(); ++i) {
+        names[i] = kLanguages[i].name;
+    }
+    return names;
+}();
+
 }  // namespace
+
+std::span<const std::string_view> LanguageNames() {
+    return kNames;
+}
 
 unsigned LanguageIdOf(std::string_view name) {
     for (const Language& language : kLanguages) {

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,9 @@ inline constexpr unsigned kDutch = 19;
 
 // Longest path, terminating zero included.
 inline constexpr std::size_t kMaxPathBytes = 260;
+
+// The names a language is stored by, English first.
+std::span<const std::string_view> LanguageNames();
 
 // The language a stored name chooses: "Dutch", "French", "German",
 // "Italian" or "Spanish" exactly (case counts); English for any other text.

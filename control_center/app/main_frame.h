@@ -16,13 +16,14 @@
 #include "frame_wnd.h"
 #include "headset_audio.h"
 #include "skin_layout.h"
+#include "window_titles.h"
 
 namespace tavimo {
 
 // Resource id of the frame: caption string and icon.
 inline constexpr UINT kFrameResourceId = 10128;
 // Private messages of the frame.
-inline constexpr UINT kTextsChangedMessage = WM_USER + 100;
+inline constexpr UINT kTextsChangedMessage = kLanguageChangedMessage;  // from the applet
 // Posted at creation to tell what opening the headset found wrong, once the
 // frame is shown: wParam the title's string id, lParam the text's.
 inline constexpr UINT kShowStartupProblem = WM_APP + 1;

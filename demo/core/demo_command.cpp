@@ -1,8 +1,10 @@
 #include "demo_command.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
+#include "language_rules.h"
 #include "mixer_math.h"
 
 namespace demo {
@@ -15,6 +17,8 @@ constexpr std::string_view kCommandUsage =
     "                       set a level as another program would (0 to 16,\n"
     "                       balance 8 is the centre)\n"
     "  mic-mute on|off      mute the microphone as another program would\n"
+    "  language NAME        choose the language as the Control Panel does (English,\n"
+    "                       Dutch, French, German, Italian, Spanish)\n"
     "  status               print the headset's state, last download and gain report\n";
 
 struct Word {
@@ -73,6 +77,15 @@ std::optional<DemoCommand> ParseCommand(std::string_view text) {
             return std::nullopt;
         }
         return DemoCommand{Action::MicMute, words[1] == "on" ? 1 : 0};
+    }
+    if (words[0] == "language") {
+        const auto names = tavimo::LanguageNames();
+        const auto name =
+            words.size() == 2 ? std::find(names.begin(), names.end(), words[1]) : names.end();
+        if (name == names.end()) {
+            return std::nullopt;
+        }
+        return DemoCommand{Action::Language, static_cast<int>(name - names.begin())};
     }
     for (const Word& word : kWords) {
         if (word.name != words[0]) {

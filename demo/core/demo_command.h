@@ -27,7 +27,8 @@ enum class Action {
     Bass,
     Treble,
     Mic,
-    MicMute,  // the recording mute as another program sets it: value 1 on, 0 off
+    MicMute,   // the recording mute as another program sets it: value 1 on, 0 off
+    Language,  // the user's language as the applet chooses it: value its index in LanguageNames
     Status,
 };
 

@@ -1,8 +1,10 @@
 #include "demo_options.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
+#include "language_rules.h"
 #include "model_number.h"
 
 namespace demo {
@@ -23,6 +25,7 @@ constexpr std::string_view kUsage =
     "  --no-headset         start with the headset unplugged\n"
     "  --driver-missing     no filter driver (0B52) or codec-access library (0D31)\n"
     "  --sound-card         another sound card is where Windows plays\n"
+    "  --language NAME      English, Dutch, French, German, Italian or Spanish\n"
     "  --help               this text\n";
 
 // A value as an error message repeats it: printable, and not too long.
@@ -71,8 +74,8 @@ bool IsSerial(std::string_view value) {
     return true;
 }
 
-enum class Option { Product, Model, Serial, NoHeadset, DriverMissing, SoundCard, Help };
-constexpr std::size_t kOptionKinds = 7;
+enum class Option { Product, Model, Serial, NoHeadset, DriverMissing, SoundCard, Language, Help };
+constexpr std::size_t kOptionKinds = 8;
 
 struct OptionName {
     std::string_view name;
@@ -80,13 +83,14 @@ struct OptionName {
     bool takesValue;
 };
 
-constexpr std::array<OptionName, 9> kOptions = {{
+constexpr std::array<OptionName, 10> kOptions = {{
     {"--product", Option::Product, true},
     {"--model", Option::Model, true},
     {"--serial", Option::Serial, true},
     {"--no-headset", Option::NoHeadset, false},
     {"--driver-missing", Option::DriverMissing, false},
     {"--sound-card", Option::SoundCard, false},
+    {"--language", Option::Language, true},
     {"--help", Option::Help, false},
     {"-h", Option::Help, false},
     {"/?", Option::Help, false},
@@ -125,6 +129,16 @@ std::string Apply(Option option, std::string_view name, std::string_view value,
         case Option::SoundCard:
             options.soundCard = true;
             return {};
+        case Option::Language: {
+            const auto names = tavimo::LanguageNames();
+            if (std::find(names.begin(), names.end(), value) != names.end()) {
+                options.language = value;
+                return {};
+            }
+            return std::string(name) +
+                   " must be English, Dutch, French, German, Italian or Spanish, not " +
+                   Quoted(value);
+        }
         case Option::Help:
             options.help = true;
             return {};

@@ -21,6 +21,8 @@ struct DemoOptions {
     bool driverMissing = false;
     // Another sound card is where Windows plays.
     bool soundCard = false;
+    // The language stored before the control center starts; empty: as stored.
+    std::string language;
     // Only the usage is wanted.
     bool help = false;
 };

@@ -35,6 +35,9 @@ std::string StatusText(const HeadsetStatus& status) {
     text += "mic level: " + Level(status.mic) + "\n";
     text += "mic mute: " + Switch(status.micMute, "on", "off") + "\n";
     text += "mute button: " + Switch(status.muteButton, "lit", "dark") + "\n";
+    text +=
+        "headphone preset: " + (status.headphonePreset.empty() ? "none" : status.headphonePreset) +
+        "\n";
     text += "last download: " + (status.lastDownload.empty() ? "none" : status.lastDownload) + "\n";
     text +=
         "last gain report: " + (status.lastGainReport.empty() ? "none" : status.lastGainReport) +

@@ -22,6 +22,9 @@ struct HeadsetStatus {
     // The control center's mute button: 1 lit, 0 not, kUnknown when it
     // shows none.
     int muteButton = kUnknown;
+    // The headphone preset's name as the control center shows it, in its
+    // language; empty when it shows none.
+    std::string headphonePreset;
     std::string lastDownload;    // empty: none yet
     std::string lastGainReport;  // empty: none yet
 };

@@ -36,6 +36,14 @@ TEST(DemoCommand, LevelsRunFromZeroToSixteen) {
     EXPECT_EQ(ParseCommand("volume x"), std::nullopt);
 }
 
+TEST(DemoCommand, ALanguageIsChosenByItsExactName) {
+    EXPECT_EQ(ParseCommand("language English"), (DemoCommand{Action::Language, 0}));
+    EXPECT_EQ(ParseCommand("language  Spanish"), (DemoCommand{Action::Language, 5}));
+    EXPECT_EQ(ParseCommand("language spanish"), std::nullopt);
+    EXPECT_EQ(ParseCommand("language"), std::nullopt);
+    EXPECT_EQ(ParseCommand("language German French"), std::nullopt);
+}
+
 TEST(DemoCommand, MicMuteIsOnOrOff) {
     EXPECT_EQ(ParseCommand("mic-mute on"), (DemoCommand{Action::MicMute, 1}));
     EXPECT_EQ(ParseCommand("mic-mute off"), (DemoCommand{Action::MicMute, 0}));

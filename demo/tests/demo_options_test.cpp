@@ -97,6 +97,15 @@ TEST(DemoOptions, Switches) {
     EXPECT_TRUE(Options({"/?"}).help);
 }
 
+TEST(DemoOptions, ALanguageIsOneOfTheSixNamesExactly) {
+    EXPECT_EQ(Options({}).language, "");
+    EXPECT_EQ(Options({"--language", "German"}).language, "German");
+    EXPECT_EQ(Options({"--language=Dutch"}).language, "Dutch");
+    EXPECT_NE(Error({"--language", "german"}).find("not 'german'"), std::string::npos);
+    EXPECT_FALSE(Error({"--language", "Klingon"}).empty());
+    EXPECT_FALSE(Error({"--language", "German", "--language", "French"}).empty());
+}
+
 TEST(DemoOptions, ErrorsNameTheArgument) {
     EXPECT_EQ(Error({"--products", "0D31"}), "unknown option '--products'");
     EXPECT_EQ(Error({"0D31"}), "unknown option '0D31'");

@@ -135,14 +135,18 @@ protected:
         ASSERT_NE(WaitForWindow(demo::kHeadsetWindowClass, demo::kHeadsetWindowTitle), nullptr)
             << "the demo's window never came";
     }
-    void TearDown() override {
+    // Closing the control center ends the demo.
+    void Stop() {
         if (demo_) {
             if (HWND frame = FindWindowA(nullptr, kFrameTitle)) {
                 PostMessageA(frame, WM_CLOSE, 0, 0);
             }
-            // Closing the control center ends the demo.
             EXPECT_EQ(demo_->WaitPumpingMessages(), std::optional<DWORD>(0));
+            demo_.reset();
         }
+    }
+    void TearDown() override {
+        Stop();
         if (ownsProductKey_) {
             testing_support::DeleteKeyTree(HKEY_LOCAL_MACHINE, kProductKey);
         }
@@ -257,6 +261,21 @@ TEST_P(DemoProgram, AWholeSerialComesBackAfterAPlug) {
     EXPECT_TRUE(Contains(Ctl("status").out, "serial 300-77 B\n"));
 }
 
+TEST_P(DemoProgram, ALanguageChosenAsTheAppletDoesChangesTheTextsAtOnce) {
+    // The installation directory holds the German library, not the Dutch.
+    const std::string german = testing_support::PathBesideTest("presets\\TAVI_DE.DLL");
+    ASSERT_TRUE(
+        CopyFileA(testing_support::PathBesideTest("TAVI_DE.dll").c_str(), german.c_str(), FALSE));
+    Start("--language German");
+    EXPECT_TRUE(Contains(StatusOnceItHolds("headphone preset: Keine"), "headphone preset: Keine"));
+    EXPECT_EQ(Ctl("language Dutch").exitCode, std::optional<DWORD>(0));
+    EXPECT_TRUE(Contains(StatusOnceItHolds("headphone preset: None"), "headphone preset: None"));
+    EXPECT_EQ(Ctl("language German").exitCode, std::optional<DWORD>(0));
+    EXPECT_TRUE(Contains(StatusOnceItHolds("headphone preset: Keine"), "headphone preset: Keine"));
+    Stop();  // the library is free once the demo is gone
+    DeleteFileA(german.c_str());
+}
+
 INSTANTIATE_TEST_SUITE_P(BothFamilies, DemoProgram,
                          ::testing::Values("--product 0B52", "--product 0D31"));
 
@@ -266,6 +285,8 @@ TEST(DemoCommandLine, BadOptionsEndTheDemoWithTwoAndSayWhy) {
     EXPECT_TRUE(Contains(run.err, "--product must be 0B52 or 0D31, not '1234'")) << run.err;
     EXPECT_TRUE(Contains(run.err, "usage: TavimoDemo")) << run.err;
     run = RunCaught("--model 200 --serial 300-1", "TavimoDemo.exe");
+    EXPECT_EQ(run.exitCode, std::optional<DWORD>(2));
+    run = RunCaught("--language german", "TavimoDemo.exe");
     EXPECT_EQ(run.exitCode, std::optional<DWORD>(2));
     run = RunCaught("--sound-card \"--model=2 0\"", "TavimoDemo.exe");
     EXPECT_EQ(run.exitCode, std::optional<DWORD>(2));
@@ -289,7 +310,8 @@ TEST(DemoCtl, WithoutTheDemoItSaysSoAndFails) {
 }
 
 TEST(DemoCtl, WhatIsNoCommandIsAUsageError) {
-    for (const char* arguments : {"", "volume 17", "mute twice", "bass", "Status"}) {
+    for (const char* arguments :
+         {"", "volume 17", "mute twice", "bass", "Status", "language", "language german"}) {
         const Outcome run = Ctl(arguments);
         EXPECT_EQ(run.exitCode, std::optional<DWORD>(2)) << arguments;
         EXPECT_TRUE(Contains(run.err, "usage: demo_ctl")) << arguments;

@@ -24,6 +24,7 @@ TEST(HeadsetStatus, EveryLineIsThereWhenNothingIsKnown) {
               "mic level: unknown\n"
               "mic mute: unknown\n"
               "mute button: unknown\n"
+              "headphone preset: none\n"
               "last download: none\n"
               "last gain report: none\n");
 }

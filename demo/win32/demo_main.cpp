@@ -12,6 +12,7 @@
 #include "demo_app.h"
 #include "demo_options.h"
 #include "headset_actions.h"
+#include "language_switch.h"
 #include "std_output.h"
 
 namespace {
@@ -84,6 +85,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (parsed.options->help) {
         demo::WriteStd(STD_OUTPUT_HANDLE, demo::Usage());
         return 0;
+    }
+    // Stored before the control center's texts are first read.
+    if (!parsed.options->language.empty() && !tavimo::StoreLanguage(parsed.options->language)) {
+        demo::WriteStd(STD_ERROR_HANDLE, "TavimoDemo: the language could not be stored\n");
     }
     devices::VirtualHeadset headset(SetupOf(*parsed.options));
     SetLevelsInUse(headset);

@@ -5,7 +5,10 @@
 #include <vector>
 
 #include "di_button.h"
+#include "gen_text.h"
 #include "item_access.h"
+#include "language_rules.h"
+#include "language_switch.h"
 #include "mixer_math.h"
 
 namespace demo {
@@ -14,6 +17,7 @@ namespace {
 constexpr DWORD kSpeakers = MIXERLINE_COMPONENTTYPE_DST_SPEAKERS;
 constexpr DWORD kWaveIn = MIXERLINE_COMPONENTTYPE_DST_WAVEIN;
 constexpr int kMuteButtonId = 1;
+constexpr int kHeadphonePresetText = 113;
 
 struct Level {
     Action action;
@@ -103,6 +107,12 @@ bool HeadsetActions::Run(const DemoCommand& command) {
     switch (command.action) {
         case Action::Status:
             return true;
+        case Action::Language: {
+            const auto names = tavimo::LanguageNames();
+            const auto index = static_cast<std::size_t>(command.value);
+            return command.value >= 0 && index < names.size() &&
+                   tavimo::SwitchLanguage(names[index]);
+        }
         case Action::Plug:
             if (headset_.Plugged()) {
                 return false;
@@ -217,10 +227,13 @@ HeadsetStatus HeadsetActions::Status(HWND frame) const {
     status.treble = Position(mixer, kSpeakers, MIXERCONTROL_CONTROLTYPE_TREBLE);
     status.mic = Position(mixer, kWaveIn, MIXERCONTROL_CONTROLTYPE_VOLUME);
     status.micMute = SwitchValue(mixer, kWaveIn, MIXERCONTROL_CONTROLTYPE_MUTE);
-    if (const auto* button = frame != nullptr && IsWindow(frame)
-                                 ? tavimo::FindItem<skin::DIButton>(frame, kMuteButtonId)
-                                 : nullptr) {
-        status.muteButton = button->IsChecked() ? 1 : 0;
+    if (frame != nullptr && IsWindow(frame)) {
+        if (const auto* button = tavimo::FindItem<skin::DIButton>(frame, kMuteButtonId)) {
+            status.muteButton = button->IsChecked() ? 1 : 0;
+        }
+        if (const auto* text = tavimo::FindItem<skin::GenText>(frame, kHeadphonePresetText)) {
+            status.headphonePreset = text->ShownText();
+        }
     }
     status.lastDownload = lastDownload_;
     if (const auto report = headset_.Hid().LastGainReport()) {

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <string>
 
+#include "language_rules.h"
 #include "mixer_math.h"
 
 namespace demo {
@@ -13,7 +15,7 @@ namespace {
 constexpr UINT kDeviceChanged = WM_APP + 0x40;
 
 constexpr int kMuteButtonId = 100, kUnplugId = 101, kPlugId = 102, kMicMuteId = 103,
-              kStatusId = 104;
+              kStatusId = 104, kLanguageId = 105;
 constexpr int kMargin = 8, kClientWidth = 296, kRowHeight = 26, kLabelWidth = 80;
 constexpr int kStatusLines = 14, kLineHeight = 15;
 // Room between the frame and this window for the frame's dialogs, which are
@@ -105,7 +107,7 @@ CHeadsetWindow::~CHeadsetWindow() {
 bool CHeadsetWindow::Create() {
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     const int clientHeight = kMargin * 3 + 24 +
-                             kRowHeight * static_cast<int>(kLevelBars.size() + 1) +
+                             kRowHeight * static_cast<int>(kLevelBars.size() + 2) +
                              kStatusLines * kLineHeight;
     RECT frame = {0, 0, kClientWidth, clientHeight};
     AdjustWindowRect(&frame, style, FALSE);
@@ -144,6 +146,16 @@ void CHeadsetWindow::CreateControls() {
     AddControl("BUTTON", "Microphone muted (as another program)", BS_AUTOCHECKBOX,
                {kMargin, y, kClientWidth - 2 * kMargin, 20}, kMicMuteId);
     y += kRowHeight;
+    // The language as the Control Panel chooses it.
+    AddControl("STATIC", "Language", SS_LEFT, {kMargin, y + 3, kLabelWidth, 18}, 0);
+    const HWND languages = AddControl(
+        "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL,
+        {kMargin + kLabelWidth, y, kClientWidth - 2 * kMargin - kLabelWidth, 160}, kLanguageId);
+    for (const std::string_view name : tavimo::LanguageNames()) {
+        SendMessageA(languages, CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(std::string(name).c_str()));
+    }
+    y += kRowHeight;
     AddControl("STATIC", "", SS_LEFT | SS_NOPREFIX,
                {kMargin, y, kClientWidth - 2 * kMargin, kStatusLines * kLineHeight}, kStatusId);
 }
@@ -179,8 +191,9 @@ void CHeadsetWindow::PlaceBesideFrame(int width, int height) {
 LRESULT CHeadsetWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
-            if (HIWORD(wParam) == BN_CLICKED) {
-                OnButton(LOWORD(wParam));
+            if (HIWORD(wParam) == BN_CLICKED ||
+                (HIWORD(wParam) == CBN_SELCHANGE && LOWORD(wParam) == kLanguageId)) {
+                OnControl(LOWORD(wParam));
             }
             return 0;
         case WM_HSCROLL:
@@ -210,7 +223,7 @@ LRESULT CHeadsetWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
-void CHeadsetWindow::OnButton(int id) {
+void CHeadsetWindow::OnControl(int id) {
     switch (id) {
         case kMuteButtonId:
             RunCommand({Action::PressMute});
@@ -225,6 +238,13 @@ void CHeadsetWindow::OnButton(int id) {
             RunCommand(
                 {Action::MicMute, IsDlgButtonChecked(m_hWnd, kMicMuteId) == BST_CHECKED ? 1 : 0});
             break;
+        case kLanguageId: {
+            const auto index = SendDlgItemMessageA(m_hWnd, kLanguageId, CB_GETCURSEL, 0, 0);
+            if (index != CB_ERR) {
+                RunCommand({Action::Language, static_cast<int>(index)});
+            }
+            break;
+        }
         default:
             break;
     }

@@ -31,7 +31,7 @@ private:
     void CreateControls();
     HWND AddControl(const char* className, const char* text, DWORD style, RECT place, int id);
     void PlaceBesideFrame(int width, int height);
-    void OnButton(int id);
+    void OnControl(int id);
     void OnScroll(HWND bar, int code);
     LRESULT OnCopyData(HWND replyTo, const COPYDATASTRUCT& data);
     bool RunCommand(const DemoCommand& command);

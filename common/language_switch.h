@@ -1,0 +1,17 @@
+// Choosing the user's language as the Control Panel applet does: the name
+// is stored, then a running control center is told to follow it.
+#pragma once
+
+#include <string_view>
+
+namespace tavimo {
+
+// Stores name as the language ("Language" "Value"), creating the key; true
+// when written.
+bool StoreLanguage(std::string_view name);
+
+// Stores name and tells the running control center, if there is one; true
+// when the name was stored.
+bool SwitchLanguage(std::string_view name);
+
+}  // namespace tavimo
