@@ -3,6 +3,9 @@
 namespace tavimo {
 
 std::string ExecutableOf(std::string_view commandLine) {
+    // The line ends at a NUL, as it does for the shell that starts the
+    // program and for the registry value it is stored in.
+    commandLine = commandLine.substr(0, commandLine.find('\0'));
     std::string line;
     line.reserve(commandLine.size());
     for (const char c : commandLine) {

@@ -6,6 +6,14 @@
 
 using tavimo::ExecutableOf;
 
+namespace {
+// A literal with the NULs it holds.
+template <std::size_t N>
+std::string Bytes(const char (&text)[N]) {
+    return std::string(text, N - 1);
+}
+}  // namespace
+
 TEST(ExecutableOf, QuotedPathWithoutItsQuotes) {
     EXPECT_EQ(ExecutableOf("\"C:\\Program Files\\Player\\play.exe\" \"%1\""),
               "C:\\Program Files\\Player\\play.exe");
@@ -33,5 +41,11 @@ TEST(ExecutableOf, DegenerateLines) {
     EXPECT_EQ(ExecutableOf("\""), "");
     const std::string longest(300, 'x');
     EXPECT_EQ(ExecutableOf(longest), longest);
-    EXPECT_EQ(ExecutableOf(std::string("a\0b c", 5)), std::string("a\0b", 3));
+}
+
+// What is started and stored is a C string: nothing after a NUL counts.
+TEST(ExecutableOf, LineEndsAtANul) {
+    EXPECT_EQ(ExecutableOf(Bytes("a\0b c")), "a");
+    EXPECT_EQ(ExecutableOf(Bytes("\"C:\\Play\0 a\0exe\" \"%1\"")), "C:\\Play");
+    EXPECT_EQ(ExecutableOf(Bytes("\0\"x y\"")), "");
 }

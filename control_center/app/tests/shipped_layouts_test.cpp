@@ -18,16 +18,6 @@
 
 namespace {
 
-std::string_view LayoutText(int id) {
-    const HMODULE module = GetModuleHandleA(nullptr);
-    const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), "LAYOUT");
-    const HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
-    if (loaded == nullptr) {
-        return {};
-    }
-    return {static_cast<const char*>(LockResource(loaded)), SizeofResource(module, found)};
-}
-
 // What the panels that [Layout] lists name: their element lines, and the
 // bitmap ids of the lines and of the panels' backgrounds. In the shipped
 // layouts every bitmap field is a resource "#N" with a five-digit N; texts
@@ -82,7 +72,7 @@ protected:
 };
 
 TEST_P(ShippedLayoutTest, BuildsEveryElementLineAndLoadsEveryBitmapOnce) {
-    const std::string_view text = LayoutText(GetParam());
+    const std::string_view text = skin::LayoutResourceText(GetParam());
     ASSERT_FALSE(text.empty());
     const Named named = NamedIn(skin::ReadLayoutText(text));
     ASSERT_GT(named.elementLines, 0);

@@ -38,6 +38,13 @@ void DropDownList::Open(const RECT& boxOnScreen) {
     }
 }
 
+void DropDownList::Close() {
+    ShowWindow(m_hWnd, SW_HIDE);
+    ReleaseMouse();
+    hover_ = -1;
+    pressed_ = -1;
+}
+
 int DropDownList::EntryAt(POINT point) const {
     for (std::size_t i = 0; i < items_.size(); ++i) {
         if (PtInRect(&items_[i].rect, point)) {
@@ -182,7 +189,7 @@ std::string DIDropDown::CurrentText() const {
 
 void DIDropDown::Close() {
     open_ = false;
-    ShowWindow(list_->GetSafeHwnd(), SW_HIDE);
+    list_->Close();
     InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
@@ -207,6 +214,13 @@ LRESULT DIDropDown::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_LBUTTONDBLCLK:
+            if (list_ && open_) {
+                Close();
+            }
+            break;
+        case WM_CANCELMODE:
+            // Sent when the box is disabled (the frame does so while the
+            // presets cannot be used): an open list goes with its capture.
             if (list_ && open_) {
                 Close();
             }

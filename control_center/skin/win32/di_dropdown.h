@@ -33,6 +33,8 @@ public:
 
     // Lays out and shows the list under (or over) the box, holding the mouse.
     void Open(const RECT& boxOnScreen);
+    // Hides the list, lets the mouse go and forgets a press or hover.
+    void Close();
     void Paint(HDC dc) const override;
 
 protected:

@@ -6,17 +6,25 @@
 
 namespace skin {
 
-bool SkinLayout::Load(int resourceId) {
+std::string_view LayoutResourceText(int resourceId) {
     const HMODULE module = GetModuleHandleA(nullptr);
     const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(resourceId), "LAYOUT");
     const HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
     const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
     const DWORD size = found != nullptr ? SizeofResource(module, found) : 0;
     if (data == nullptr || size == 0) {
+        return {};
+    }
+    return {static_cast<const char*>(data), size};
+}
+
+bool SkinLayout::Load(int resourceId) {
+    const std::string_view text = LayoutResourceText(resourceId);
+    if (text.empty()) {
         Clear();
         return false;
     }
-    return LoadText(std::string_view(static_cast<const char*>(data), size));
+    return LoadText(text);
 }
 
 bool SkinLayout::LoadText(std::string_view text) {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "display_item.h"
@@ -68,6 +69,9 @@ private:
     HBITMAP background_ = nullptr;  // none when the panel was sized by "size"
     std::vector<ControlSet> sets_;
 };
+
+// The text of the program's LAYOUT resource id; empty when it is missing.
+std::string_view LayoutResourceText(int resourceId);
 
 class SkinLayout {
 public:

@@ -203,6 +203,39 @@ TEST_F(DropDownTest, ClickOutsideCancelsWithoutTellingTheFrame) {
     EXPECT_FALSE(IsWindowVisible(list));
 }
 
+TEST_F(DropDownTest, DisablingTheBoxClosesItsListAndForgetsThePress) {
+    Load();
+    Open();
+    Send(list, WM_MOUSEMOVE, 5, 15);
+    Send(list, WM_LBUTTONDOWN, 5, 15);  // held down on B
+    EnableWindow(box->Window(), FALSE);
+    EXPECT_FALSE(box->IsOpen());
+    EXPECT_FALSE(IsWindowVisible(list));
+    EXPECT_EQ(GetCapture(), nullptr);
+    Send(list, WM_LBUTTONUP, 5, 15);  // the button comes up where B was
+    EXPECT_TRUE(harness.Received().empty());
+    EXPECT_EQ(box->CurrentText(), "");
+
+    EnableWindow(box->Window(), TRUE);
+    Open();
+    EXPECT_TRUE(box->IsOpen());
+    EXPECT_TRUE(IsWindowVisible(list));
+    EXPECT_EQ(GetCapture(), list);
+    Send(list, WM_LBUTTONDOWN, 5, 25);
+    Send(list, WM_LBUTTONUP, 5, 25);
+    EXPECT_EQ(harness.Received(), (Messages{Command(354)}));
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(DropDownTest, DisablingAClosedBoxKeepsItsChoice) {
+    Load();
+    box->SelectEntry(1);
+    EnableWindow(box->Window(), FALSE);
+    EXPECT_FALSE(IsWindowVisible(list));
+    EXPECT_EQ(box->CurrentText(), "B");
+    EXPECT_TRUE(harness.Received().empty());
+}
+
 TEST_F(DropDownTest, OpensUpwardsWithoutRoomBelow) {
     Load();
     const int screen = GetSystemMetrics(SM_CYSCREEN);
