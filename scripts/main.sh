@@ -7,6 +7,7 @@
 # build/screenshots. Arguments are the demo's options:
 #   sh scripts/main.sh [--product 0B52|0D31] [--model N | --serial TEXT]
 #                      [--no-headset] [--driver-missing] [--sound-card]
+#                      [--language English|Dutch|French|German|Italian|Spanish]
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/deps.sh xvfb imagemagick
