@@ -103,6 +103,7 @@ protected:
         if (GetParam().mixerGone) {
             frame->TakeMixerAway();
             ASSERT_FALSE(frame->Audio().MixerIsOpen());
+            ASSERT_TRUE(frame->Audio().HeadsetReady());
         }
         ASSERT_EQ(frame->Frame().LayoutId(), GetParam().layout);
     }
