@@ -67,17 +67,16 @@ bool HasSliderRole(UINT message, WORD code, LPARAM id) {
            kLevelSliders.count(id) != 0;
 }
 
+BOOL CALLBACK NoteId(HWND child, LPARAM ids) {
+    reinterpret_cast<std::set<LPARAM>*>(ids)->insert(GetDlgCtrlID(child));
+    return TRUE;
+}
+
 // Element ids of the frame's items now, the level sliders, and ids that
 // name no item: none, beyond the layouts, and a slider's id in a wider word.
 std::set<LPARAM> SliderTargets(HWND frame) {
     std::set<LPARAM> ids = kLevelSliders;
-    EnumChildWindows(
-        frame,
-        [](HWND child, LPARAM found) -> BOOL {
-            reinterpret_cast<std::set<LPARAM>*>(found)->insert(GetDlgCtrlID(child));
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&ids));
+    EnumChildWindows(frame, NoteId, reinterpret_cast<LPARAM>(&ids));
     for (const LPARAM other : {LPARAM{0}, LPARAM{1000}, LPARAM{0xFFFF}, LPARAM{-1},
                                static_cast<LPARAM>(0x100000000LL + 306)}) {
         ids.insert(other);

@@ -7,21 +7,20 @@ namespace {
 
 DialogAnswerer* active = nullptr;
 
+BOOL CALLBACK NoteShownDialog(HWND window, LPARAM found) {
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (std::string(className) == "#32770" && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The first visible dialog of this thread.
 HWND ShownDialog() {
     HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM result) -> BOOL {
-            char className[16] = {};
-            GetClassNameA(window, className, sizeof className);
-            if (std::string(className) == "#32770" && IsWindowVisible(window)) {
-                *reinterpret_cast<HWND*>(result) = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), NoteShownDialog, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 

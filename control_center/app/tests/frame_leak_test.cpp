@@ -62,20 +62,19 @@ long long ListedHandles() {
     return count;
 }
 
+BOOL CALLBACK CountOwnWindow(HWND window, LPARAM counted) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId()) {
+        *reinterpret_cast<long long*>(counted) += 1 + testing_support::CountChildren(window);
+    }
+    return TRUE;
+}
+
 // Windows of this process, children included.
 long long Windows() {
     long long count = 0;
-    EnumWindows(
-        [](HWND window, LPARAM counted) -> BOOL {
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process == GetCurrentProcessId()) {
-                *reinterpret_cast<long long*>(counted) +=
-                    1 + testing_support::CountChildren(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    EnumWindows(CountOwnWindow, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
