@@ -46,6 +46,54 @@ bool WriteString(HKEY root, const char* path, const char* name, const std::strin
                           static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
+namespace {
+
+void AddTree(HKEY key, const std::string& prefix, RegistryTree& tree) {
+    tree[prefix] = {};
+    char name[16384];  // the longest value name the registry allows, and its zero
+    for (DWORD index = 0;; ++index) {
+        DWORD length = sizeof name;
+        DWORD type = REG_NONE;
+        DWORD size = 0;
+        if (RegEnumValueA(key, index, name, &length, nullptr, &type, nullptr, &size) !=
+            ERROR_SUCCESS) {
+            break;
+        }
+        RegistryValue value{type, std::vector<BYTE>(size)};
+        length = sizeof name;
+        if (RegEnumValueA(key, index, name, &length, nullptr, &value.type, value.data.data(),
+                          &size) == ERROR_SUCCESS) {
+            value.data.resize(size);
+            tree[prefix + '|' + name] = value;
+        }
+    }
+    for (DWORD index = 0;; ++index) {
+        char subKey[256];
+        DWORD length = sizeof subKey;
+        if (RegEnumKeyExA(key, index, subKey, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS) {
+            break;
+        }
+        HKEY opened = nullptr;
+        if (RegOpenKeyExA(key, subKey, 0, KEY_READ, &opened) == ERROR_SUCCESS) {
+            const tavimo::UniqueKey child(opened);
+            AddTree(child.get(), prefix + subKey + "\\", tree);
+        }
+    }
+}
+
+}  // namespace
+
+RegistryTree SnapshotTree(HKEY root, const char* path) {
+    RegistryTree tree;
+    HKEY opened = nullptr;
+    if (RegOpenKeyExA(root, path, 0, KEY_READ, &opened) == ERROR_SUCCESS) {
+        const tavimo::UniqueKey key(opened);
+        AddTree(key.get(), std::string(path) + (*path != '\0' ? "\\" : ""), tree);
+    }
+    return tree;
+}
+
 void DeleteKeyTree(HKEY root, const char* path) {
     SHDeleteKeyA(root, path);
 }

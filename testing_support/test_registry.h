@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,7 +14,14 @@ namespace testing_support {
 struct RegistryValue {
     DWORD type = REG_NONE;
     std::vector<BYTE> data;
+    bool operator==(const RegistryValue&) const = default;
 };
+
+// Every key and value below key path of root: each key by its path with a
+// trailing backslash, each value by that path, '|' and its name (empty for
+// the default value). Empty for a missing key.
+using RegistryTree = std::map<std::string, RegistryValue>;
+RegistryTree SnapshotTree(HKEY root, const char* path = "");
 
 // Value name of key path under root (null name: the key's default value);
 // nullopt when the key or the value is missing.

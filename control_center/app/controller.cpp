@@ -108,6 +108,12 @@ void Controller::OnSliderMoved(WPARAM wParam, LPARAM lParam) {
         return;
     }
     const int position = HIWORD(wParam);
+    // Every level slider runs from 0 to 16. A position beyond comes from no
+    // slider of ours, and bass, treble and microphone positions are not
+    // clamped: it would reach the mixer as a value outside the control's range.
+    if (position > headset::kPositionMax) {
+        return;
+    }
     headset::HeadsetAudio& audio = services_.audio;
     switch (lParam) {
         case kVolumeSlider:

@@ -37,7 +37,7 @@ public:
 
     // WM_COMMAND from an item; false for an id the controller has no role for.
     bool OnCommand(int id);
-    // WM_USER+48: codes 4 and 5 of the level sliders.
+    // WM_USER+48: codes 4 and 5 of the level sliders, at positions 0..16.
     void OnSliderMoved(WPARAM wParam, LPARAM lParam);
     // WM_USER+256..260: another program changed the mixer.
     void OnMixerChanged(UINT message);

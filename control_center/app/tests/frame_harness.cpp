@@ -21,4 +21,22 @@ void CloseFrame(tavimo::CMainFrame& frame) {
     testing_support::PumpMessages();
 }
 
+HeadsetFrame::HeadsetFrame(const devices::VirtualHeadset::Setup& setup, tavimo::Desktop& desktop)
+    : headset_(setup), frame_(headset_.Devices(), desktop), open_(OpenFrame(frame_)) {}
+
+HeadsetFrame::~HeadsetFrame() {
+    CloseFrame(frame_);
+}
+
+void HeadsetFrame::Command(int id) const {
+    PostMessageA(Window(), WM_COMMAND, static_cast<WPARAM>(id), 0);
+    testing_support::PumpMessages();
+}
+
+void HeadsetFrame::TakeMixerAway() {
+    headset_.Mixer().SetHeadsetPresent(false);
+    SendMessageA(Window(), RegisterWindowMessageA("winmm_devicechange"), 0, 0);
+    testing_support::PumpMessages();
+}
+
 }  // namespace frame_tests

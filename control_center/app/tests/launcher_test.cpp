@@ -19,6 +19,7 @@ const std::string kTalk = "Software\\Quorvel\\Tavimo\\Talk";
 const std::string kFileExts = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\";
 const std::string kMp3List = kFileExts + ".mp3\\OpenWithList";
 const std::string kDvdList = kFileExts + ".dvd\\OpenWithList";
+const std::string kCdCommand = "AudioCD\\Shell\\Play\\command";
 
 class LauncherTest : public ::testing::Test {
 protected:
@@ -178,6 +179,86 @@ TEST_F(LauncherTest, VoiceButtonsOnlyReadAndOfferTheApplet) {
     EXPECT_EQ(desktop.broughtForward[0], desktop.existingWindow);
     EXPECT_EQ(desktop.commandLines.size(), 1u);
     EXPECT_EQ(Stored(kTalk, "Recognition0"), "<missing>");
+}
+
+TEST_F(LauncherTest, DanglingOrMistypedOpenWithListsFindNothing) {
+    machine.CreateKey(kAudio);
+    user.SetString(kMp3List, "MRUList", "q");  // names no entry
+    user.SetString(kMp3List, "a", "player.exe");
+    launcher.Press(321, nullptr);
+    EXPECT_TRUE(UnmappedShown());
+
+    desktop.dialogs.clear();
+    const DWORD order = 'a';
+    user.Set(kMp3List, "MRUList", REG_DWORD, &order, sizeof order);
+    launcher.Press(321, nullptr);
+    EXPECT_TRUE(UnmappedShown());
+
+    desktop.dialogs.clear();
+    user.SetString(kMp3List, "MRUList", "a");  // an entry without a command anywhere
+    launcher.Press(321, nullptr);
+    EXPECT_TRUE(UnmappedShown());
+    EXPECT_TRUE(desktop.executed.empty());
+    EXPECT_EQ(Stored(kAudio, "MP3Player0"), "<missing>");
+}
+
+TEST_F(LauncherTest, AssociatedCommandsOfBlanksOrBeyondTheirBufferStartNothing) {
+    machine.CreateKey(kAudio);
+    for (const std::string& command :
+         {std::string(" \t  "), std::string(260, 'c'), "\"" + std::string(300, 'c') + "\" /play"}) {
+        desktop.dialogs.clear();
+        classes.SetString(kCdCommand, nullptr, command);
+        launcher.Press(323, nullptr);
+        EXPECT_TRUE(UnmappedShown()) << command.size();
+    }
+    // Expanded beyond the buffer, too.
+    SetEnvironmentVariableA("TAVIMO_LONG", std::string(260, 'x').c_str());
+    const std::string expanding = "%TAVIMO_LONG%\\cd.exe";
+    desktop.dialogs.clear();
+    classes.Set(kCdCommand, nullptr, REG_EXPAND_SZ, expanding.c_str(),
+                static_cast<DWORD>(expanding.size() + 1));
+    launcher.Press(323, nullptr);
+    EXPECT_TRUE(UnmappedShown());
+    EXPECT_TRUE(desktop.executed.empty());
+    EXPECT_EQ(Stored(kAudio, "CDPlayer0"), "<missing>");
+}
+
+TEST_F(LauncherTest, AssociatedCommandsWithLineEndsOrAnUnclosedQuoteGiveTheirProgram) {
+    machine.CreateKey(kAudio);
+    classes.SetString(kCdCommand, nullptr, "cdplay.exe\r\n /play");
+    desktop.startable["cdplay.exe"] = 33;
+    launcher.Press(323, nullptr);
+    EXPECT_EQ(Stored(kAudio, "CDPlayer0"), "cdplay.exe");
+
+    machine.DeleteKey(kAudio);
+    machine.CreateKey(kAudio);
+    classes.SetString(kCdCommand, nullptr, "  \"C:\\CD Player\\cd.exe");
+    desktop.startable["C:\\CD Player\\cd.exe"] = 33;
+    launcher.Press(323, nullptr);
+    EXPECT_EQ(Started(1), "|C:\\CD Player\\cd.exe||1");
+    EXPECT_EQ(Stored(kAudio, "CDPlayer0"), "C:\\CD Player\\cd.exe");
+    EXPECT_TRUE(desktop.dialogs.empty());
+}
+
+TEST_F(LauncherTest, StoredCommandsAreStartedAsTheyStand) {
+    machine.SetString(kAudio, "DvdPlayer0", "   ");  // blanks: ShellExecute refuses them
+    launcher.Press(324, nullptr);
+    EXPECT_EQ(Started(0), "|   ||1");
+    EXPECT_TRUE(UnmappedShown());
+    EXPECT_EQ(Stored(kAudio, "DvdPlayer0"), "   ");
+
+    desktop.dialogs.clear();
+    machine.Set(kTalk, "Gaming0", REG_SZ, "game.exe", 8);  // unterminated
+    desktop.startable["game.exe"] = 33;
+    launcher.Press(333, nullptr);
+    EXPECT_EQ(Started(1), "|game.exe||1");
+    EXPECT_TRUE(desktop.dialogs.empty());
+
+    const DWORD mistyped = 1;
+    machine.Set(kTalk, "VoiceEmail0", REG_DWORD, &mistyped, sizeof mistyped);
+    launcher.Press(334, nullptr);
+    EXPECT_TRUE(UnmappedShown());
+    EXPECT_EQ(desktop.executed.size(), 2u);
 }
 
 TEST_F(LauncherTest, OtherIdsAreNoLauncherButtons) {

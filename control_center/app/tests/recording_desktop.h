@@ -59,4 +59,14 @@ public:
     std::vector<std::string> helpShown;
 };
 
+// Records like RecordingDesktop, but shows each dialog for real through the
+// system desktop, for the test to answer as a user would.
+class ShowingDesktop : public RecordingDesktop {
+public:
+    INT_PTR RunModal(framework::CDialog& dialog, HWND owner) override {
+        RecordingDesktop::RunModal(dialog, owner);
+        return tavimo::SystemDesktop().RunModal(dialog, owner);
+    }
+};
+
 }  // namespace testing_support

@@ -5,12 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <map>
 #include <utility>
 #include <vector>
 
 #include "download_fixture.h"
 #include "headset_ids.h"
+#include "mixer_math.h"
 #include "virtual_wave.h"
+#include "wave_api.h"
 
 namespace {
 
@@ -27,6 +32,9 @@ class RecordingView : public SoundTestView {
 public:
     void ShowStatus(UINT stringId) override {
         calls.push_back("status " + std::to_string(stringId));
+        if (onStatus) {
+            onStatus(stringId);
+        }
     }
     void ShowMicPresetText(bool shown) override {
         calls.push_back(shown ? "show 114" : "hide 114");
@@ -34,6 +42,7 @@ public:
     void ClearMicPicture() override { calls.push_back("clear 103"); }
     void ApplyMicPreset() override { calls.push_back("apply mic preset"); }
     std::vector<std::string> calls;
+    std::function<void(UINT)> onStatus;
 };
 
 class SoundTestsTest : public headset_tests::DownloadTest {
@@ -53,9 +62,9 @@ protected:
     };
 
     void SetUp() override {
-        // A user's own settings: loud, bass up, treble down, speakers and
-        // microphone muted, bass boost on.
-        mixer.Preset(kSpeakers, kVolume, {52000, 52000});
+        // A user's own settings: loud and to the left, bass up, treble
+        // down, speakers and microphone muted, bass boost on.
+        mixer.Preset(kSpeakers, kVolume, {52000, 26000});
         mixer.Preset(kSpeakers, MIXERCONTROL_CONTROLTYPE_BASS, {61440});
         mixer.Preset(kSpeakers, MIXERCONTROL_CONTROLTYPE_TREBLE, {4096});
         mixer.Preset(kSpeakers, kMute, {1});
@@ -97,9 +106,49 @@ protected:
         return values;
     }
 
+    // The mixer writes from the "Playing Sample" status to the idle one
+    // (what the test restores), each named by its control.
+    struct Restored {
+        std::vector<std::string> controls;
+        std::vector<std::vector<DWORD>> values;
+    };
+    Restored RestoredBy(const std::function<void()>& run) {
+        const std::map<DWORD, std::string> names = {
+            {mixer.ControlId(kSpeakers, kVolume), "volume"},
+            {mixer.ControlId(kSpeakers, MIXERCONTROL_CONTROLTYPE_BASS), "bass"},
+            {mixer.ControlId(kSpeakers, MIXERCONTROL_CONTROLTYPE_TREBLE), "treble"},
+            {mixer.ControlId(kSpeakers, kMute), "speaker mute"},
+            {mixer.ControlId(kSpeakers, MIXERCONTROL_CONTROLTYPE_ONOFF), "bass boost"},
+            {mixer.ControlId(kWave, kVolume), "wave volume"},
+            {mixer.ControlId(kWave, kMute), "wave mute"},
+            {mixer.ControlId(kWaveIn, kVolume), "microphone"},
+            {mixer.ControlId(kWaveIn, kMute), "recording mute"},
+        };
+        std::size_t first = 0, last = 0;
+        view.onStatus = [&](UINT id) {
+            (id == headset::kPlayingSample ? first : last) = mixer.Writes().size();
+        };
+        run();
+        Restored restored;
+        for (std::size_t i = first; i < last; ++i) {
+            restored.controls.push_back(names.at(mixer.Writes()[i].controlId));
+            restored.values.push_back(mixer.Writes()[i].values);
+        }
+        return restored;
+    }
+
     RecordingView view;
     std::vector<std::vector<DWORD>> before, whilePlaying;
 };
+
+// The louder channel of a speaker volume write.
+DWORD Louder(const std::vector<DWORD>& channels) {
+    return *std::max_element(channels.begin(), channels.end());
+}
+
+DWORD RawOf(int position) {
+    return static_cast<DWORD>(headset::ToRaw(position, 0, 65535));
+}
 
 TEST_F(SoundTestsTest, SpeakerTestPlaysTheSampleNeutrallyAndRestoresEverything) {
     directory.Write("QRV001.WAV", headset_tests::Pattern(64));
@@ -152,6 +201,62 @@ TEST_F(SoundTestsTest, MicrophoneTestWithoutARecordingDeviceSkipsThePlayback) {
     EXPECT_EQ(Restorable(), before);
     EXPECT_EQ(view.calls, (std::vector<std::string>{"hide 114", "clear 103", "status 1104",
                                                     "status 0", "apply mic preset", "show 114"}));
+}
+
+TEST_F(SoundTestsTest, SpeakerTestRestoresInItsOrder) {
+    const int volume = audio->GetVolumePosition();
+    const Restored restored =
+        RestoredBy([&] { headset::RunSpeakerTest(*audio, wave, directory.Path(), view); });
+    EXPECT_EQ(restored.controls,
+              (std::vector<std::string>{"volume", "volume", "bass", "bass boost", "treble",
+                                        "speaker mute", "wave mute", "wave volume"}));
+    ASSERT_EQ(restored.values.size(), 8u);
+    // The balance first, at the test's volume; then the volume.
+    EXPECT_EQ(Louder(restored.values[0]), RawOf(10));
+    EXPECT_EQ(Louder(restored.values[1]), RawOf(volume));
+}
+
+TEST_F(SoundTestsTest, MicrophoneTestRestoresInItsOrder) {
+    const int volume = audio->GetVolumePosition();
+    const Restored restored =
+        RestoredBy([&] { headset::RunMicrophoneTest(*audio, wave, 1, view); });
+    EXPECT_EQ(
+        restored.controls,
+        (std::vector<std::string>{"volume", "microphone", "volume", "bass", "bass boost", "treble",
+                                  "speaker mute", "wave mute", "wave volume", "recording mute"}));
+    ASSERT_EQ(restored.values.size(), 10u);
+    // The volume first, still centred; then the balance at that volume.
+    EXPECT_EQ(restored.values[0], (std::vector<DWORD>{RawOf(volume), RawOf(volume)}));
+    EXPECT_EQ(Louder(restored.values[2]), RawOf(volume));
+}
+
+TEST_F(SoundTestsTest, MicrophoneTestWithLateStuckOrMissingDevicesStillRestores) {
+    VirtualWave::Options late, stuck, noOutput;
+    late.notifiesOpen = false;
+    stuck.keepsBuffers = true;
+    noOutput.hasOutput = false;
+    for (const VirtualWave::Options& options : {late, stuck, noOutput}) {
+        wave = VirtualWave(options);
+        headset::RunMicrophoneTest(*audio, wave, 0, view);
+        EXPECT_EQ(Restorable(), before);
+        EXPECT_EQ(wave.OpenDevices(), 0);
+        EXPECT_TRUE(wave.Misuses().empty());
+    }
+}
+
+TEST_F(SoundTestsTest, MicrophoneTestOnTheSystemsWaveDevices) {
+    headset::RunMicrophoneTest(*audio, devices::SystemWave(), 0, view);
+    EXPECT_EQ(Restorable(), before);
+    if (waveInGetNumDevs() == 0) {
+        EXPECT_EQ(view.calls,
+                  (std::vector<std::string>{"hide 114", "clear 103", "status 1104", "status 0",
+                                            "apply mic preset", "show 114"}));
+        GTEST_SKIP() << "the test prefix has no recording device (its audio driver is off): "
+                        "only a microphone test without one ran on the system's wave API";
+    }
+    EXPECT_EQ(view.calls,
+              (std::vector<std::string>{"hide 114", "clear 103", "status 1104", "status 1105",
+                                        "status 0", "apply mic preset", "show 114"}));
 }
 
 TEST_F(SoundTestsTest, SettingsThatCouldNotBeReadAreNotWrittenBack) {
