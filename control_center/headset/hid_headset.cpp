@@ -9,7 +9,6 @@
 namespace headset {
 namespace {
 
-constexpr DWORD kReadTimeoutMs = 1000;
 constexpr DWORD kShare = FILE_SHARE_READ | FILE_SHARE_WRITE;
 
 // UTF-16 from the device to the ANSI code page, at most 256 bytes.
@@ -208,11 +207,10 @@ void HidHeadset::ReadLoop() {
 
 bool HidHeadset::ReadStep(bool& reportArrived) {
     if (readPending_) {
-        const DWORD waited = WaitForSingleObject(reportEvent_.get(), kReadTimeoutMs);
-        if (waited == WAIT_TIMEOUT) {
-            return true;
-        }
-        if (waited != WAIT_OBJECT_0) {
+        // Asleep until a report comes, the read fails or the reader is
+        // told to stop: no timeout to wake for, and no wait to end a stop.
+        const HANDLE events[] = {reportEvent_.get(), stop_.get()};
+        if (WaitForMultipleObjects(2, events, FALSE, INFINITE) != WAIT_OBJECT_0) {
             return false;
         }
         readPending_ = false;
