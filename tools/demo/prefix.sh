@@ -3,6 +3,10 @@
 # an installation in build/win64/demo/ (staged by tools/demo/stage.sh),
 # written at every start:
 # - "Directory" "Path": the folder, with its trailing backslash;
+# - "Language" "Value": English, as the installer writes it. Written again
+#   at every run of the main job or a capture script, so a language chosen
+#   in an earlier run (the demo's --language, its "Virtual headset" window,
+#   demo_ctl) does not stay; the demo's --language stores its name after this;
 # - stored headphone and microphone presets (Rock, Speech);
 # - two of the "Talk" buttons' programs (Soft Phone, Voice Chat); the others
 #   stay unmapped and offer the Control Panel;
@@ -28,6 +32,9 @@ REGEDIT4
 
 [HKEY_LOCAL_MACHINE\\Software\\Quorvel\\Tavimo\\Directory]
 "Path"="$tavimo_folder\\\\"
+
+[HKEY_LOCAL_MACHINE\\Software\\Quorvel\\Tavimo\\Language]
+"Value"="English"
 
 [HKEY_LOCAL_MACHINE\\Software\\Quorvel\\Tavimo\\HeadsetEQ]
 "Value"="4"
