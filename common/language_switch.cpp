@@ -5,10 +5,18 @@
 #include <string>
 
 #include "product_key.h"
+#include "registry_value.h"
+#include "settings_values.h"
 #include "unique_handle.h"
 #include "window_titles.h"
 
 namespace tavimo {
+
+std::optional<std::string> StoredLanguage() {
+    const std::optional<RegistryValue> value = ReadRegistryValue(
+        HKEY_LOCAL_MACHINE, std::string(kProductKey) + "Language", "Value", kLanguageBytes);
+    return value ? StringSetting(value->type, value->bytes, kLanguageBytes) : std::nullopt;
+}
 
 bool StoreLanguage(std::string_view name) {
     HKEY opened = nullptr;

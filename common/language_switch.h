@@ -2,9 +2,14 @@
 // is stored, then a running control center is told to follow it.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace tavimo {
+
+// The stored language's name; nothing when none can be read.
+std::optional<std::string> StoredLanguage();
 
 // Stores name as the language ("Language" "Value"), creating the key; true
 // when written.

@@ -1,6 +1,7 @@
 #include "language_table.h"
 
 #include "language_rules.h"
+#include "language_switch.h"
 #include "outside_library.h"
 #include "product_key.h"
 #include "registry_value.h"
@@ -25,11 +26,6 @@ std::optional<std::string> ReadString(HKEY root, const std::string& path, const 
                                       std::size_t capacity) {
     const std::optional<RegistryValue> value = ReadRegistryValue(root, path, name, capacity);
     return value ? StringSetting(value->type, value->bytes, capacity) : std::nullopt;
-}
-
-std::optional<std::string> StoredLanguage() {
-    return ReadString(HKEY_LOCAL_MACHINE, std::string(kProductKey) + "Language", "Value",
-                      kLanguageBytes);
 }
 
 std::string InstallDirectory() {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "language_rules.h"
+#include "language_switch.h"
 #include "mixer_math.h"
 
 namespace demo {
@@ -151,10 +152,16 @@ void CHeadsetWindow::CreateControls() {
     const HWND languages = AddControl(
         "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL,
         {kMargin + kLabelWidth, y, kClientWidth - 2 * kMargin - kLabelWidth, 160}, kLanguageId);
-    for (const std::string_view name : tavimo::LanguageNames()) {
+    const auto names = tavimo::LanguageNames();
+    for (const std::string_view name : names) {
         SendMessageA(languages, CB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(std::string(name).c_str()));
     }
+    // What the control center shows: any name but the five others is English.
+    const std::string stored = tavimo::StoredLanguage().value_or("");
+    const auto shown = std::find(names.begin(), names.end(), stored);
+    SendMessageA(languages, CB_SETCURSEL,
+                 shown != names.end() ? static_cast<WPARAM>(shown - names.begin()) : 0, 0);
     y += kRowHeight;
     AddControl("STATIC", "", SS_LEFT | SS_NOPREFIX,
                {kMargin, y, kClientWidth - 2 * kMargin, kStatusLines * kLineHeight}, kStatusId);
@@ -280,6 +287,10 @@ LRESULT CHeadsetWindow::OnCopyData(HWND replyTo, const COPYDATASTRUCT& data) {
 
 bool CHeadsetWindow::RunCommand(const DemoCommand& command) {
     const bool done = actions_.Run(command);
+    if (done && command.action == Action::Language) {
+        SendDlgItemMessageA(m_hWnd, kLanguageId, CB_SETCURSEL, static_cast<WPARAM>(command.value),
+                            0);
+    }
     Refresh();
     return done;
 }
