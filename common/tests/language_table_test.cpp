@@ -266,6 +266,35 @@ TEST_F(HelpControlTest, AControlThatCannotBeBoundIsNeverTriedAgain) {
     EXPECT_FALSE(control.Show(nullptr, "a.chm"));
 }
 
+TEST_F(HelpControlTest, AnUnterminatedRegisteredPathIsReadWhole) {
+    const std::string path = PathBesideTest("help_recorder.dll");
+    classes.Set(kHelpControl, nullptr, REG_SZ, path.data(), static_cast<DWORD>(path.size()));
+    tavimo::HelpControl control;
+    ASSERT_TRUE(control.Show(nullptr, "u.chm"));
+    ASSERT_NE(RecordedHelp(), nullptr);
+    EXPECT_STREQ(RecordedHelp()->target, "u.chm");
+}
+
+TEST_F(HelpControlTest, ARegisteredPathThatIsNoLibraryFallsBackToTheSystemsControl) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    const std::string notLibrary = std::string(temp) + "tavimo_not_a_library.ocx";
+    const HANDLE file = CreateFileA(notLibrary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, "text", 4, &written, nullptr);
+    CloseHandle(file);
+    Register(notLibrary);
+    tavimo::HelpControl control;
+    const bool shown = control.Show(nullptr, "C:\\no such folder\\missing.chm");
+    DeleteFileA(notLibrary.c_str());
+    if (!shown) {
+        GTEST_SKIP() << "this system has no HTML Help control to fall back to";
+    }
+    EXPECT_NE(GetModuleHandleA("hhctrl.ocx"), nullptr);
+}
+
 TEST_F(HelpControlTest, TheSystemsControlOpensAMissingFileWithoutHangingOrCrashing) {
     // No registered control: the system's "hhctrl.ocx" by name.
     tavimo::HelpControl control;
