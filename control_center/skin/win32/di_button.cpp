@@ -52,6 +52,14 @@ HBITMAP DIButton::BitmapFor(UINT state) const {
     return usePressed && pressed_ != nullptr ? pressed_ : normal_;
 }
 
+std::string DIButton::ShownText() const {
+    return ResolveText(label_);
+}
+
+Size DIButton::TextExtent() const {
+    return MeasureText(ShownText(), font_);
+}
+
 bool DIButton::OnDrawItem(const DRAWITEMSTRUCT& draw) {
     const HBITMAP bitmap = BitmapFor(draw.itemState);
     if (bitmap == nullptr) {
@@ -59,8 +67,7 @@ bool DIButton::OnDrawItem(const DRAWITEMSTRUCT& draw) {
     }
     DrawBitmap(draw.hDC, bitmap, 0, 0);
     const Size size = BitmapSize(bitmap);
-    DrawCentredText(draw.hDC, {0, 0, size.width, size.height}, ResolveText(label_), labelColour_,
-                    font_);
+    DrawCentredText(draw.hDC, {0, 0, size.width, size.height}, ShownText(), labelColour_, font_);
     return true;
 }
 

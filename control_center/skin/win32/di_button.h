@@ -29,6 +29,11 @@ public:
 
     // The bitmap for a draw state (ODS_ flags).
     HBITMAP BitmapFor(UINT state) const;
+    // The label as shown: a "#id" reference in the current language; empty
+    // when the button has none.
+    std::string ShownText() const;
+    // The extent of the shown label in the button's font.
+    Size TextExtent() const;
 
 private:
     using DisplayItem::DisplayItem;

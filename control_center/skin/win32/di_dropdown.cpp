@@ -45,6 +45,14 @@ void DropDownList::Close() {
     pressed_ = -1;
 }
 
+Size DropDownList::TextExtent(int index) const {
+    if (index < 0 || static_cast<std::size_t>(index) >= items_.size()) {
+        return {};
+    }
+    const DropDownItem& item = items_[static_cast<std::size_t>(index)];
+    return MeasureText(ResolveText(item.written), item.font);
+}
+
 int DropDownList::EntryAt(POINT point) const {
     for (std::size_t i = 0; i < items_.size(); ++i) {
         if (PtInRect(&items_[i].rect, point)) {
@@ -185,6 +193,10 @@ std::string DIDropDown::CurrentText() const {
         return {};
     }
     return list_->Items()[static_cast<std::size_t>(list_->Selected())].written;
+}
+
+Size DIDropDown::TextExtent() const {
+    return MeasureText(ResolveText(CurrentText()), font_);
 }
 
 void DIDropDown::Close() {

@@ -29,6 +29,9 @@ public:
     void Add(DropDownItem item) { items_.push_back(std::move(item)); }
     const std::vector<DropDownItem>& Items() const { return items_; }
     int Selected() const { return selected_; }
+    // The extent of entry index's text, as shown, in the entry's font;
+    // empty for an index outside the list.
+    Size TextExtent(int index) const;
     void Select(int index) { selected_ = index; }
 
     // Lays out and shows the list under (or over) the box, holding the mouse.
@@ -74,6 +77,9 @@ public:
     int SelectEntry(int index);
     // The selected entry's text as written; empty when none.
     std::string CurrentText() const;
+    // The extent of the selected entry's text, as the box shows it, in the
+    // box's font; empty when no entry is selected.
+    Size TextExtent() const;
     bool IsOpen() const { return open_; }
     const DropDownList* List() const { return list_.get(); }
 

@@ -88,13 +88,21 @@ LRESULT TabItem::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+std::string TabItem::ShownText() const {
+    return ResolveText(written_);
+}
+
+Size TabItem::TextExtent() const {
+    return MeasureText(ShownText(), font_);
+}
+
 void TabItem::Paint(HDC dc) const {
     if (selectedBitmap_ != nullptr && normalBitmap_ != nullptr) {
         DrawBitmap(dc, selected_ ? selectedBitmap_ : normalBitmap_, 0, 0);
     }
     RECT client;
     GetClientRect(m_hWnd, &client);
-    DrawCentredText(dc, client, ResolveText(written_), colour_, font_);
+    DrawCentredText(dc, client, ShownText(), colour_, font_);
 }
 
 std::unique_ptr<DisplayItem> DITabCtl::Create(const LayoutEntry& entry, HWND owner, int x, int y,

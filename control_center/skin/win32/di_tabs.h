@@ -20,6 +20,10 @@ public:
 
     bool IsSelected() const { return selected_; }
     COLORREF CurrentColour() const { return colour_; }
+    // The tab's text as shown: a "#id" reference in the current language.
+    std::string ShownText() const;
+    // The extent of the shown text in the tab's font.
+    Size TextExtent() const;
     void Paint(HDC dc) const override;
 
 protected:

@@ -23,15 +23,7 @@ std::string GenText::ShownText() const {
 }
 
 Size GenText::Measure() const {
-    const std::string text = ShownText();
-    if (text.empty() || !font_.HasFont()) {
-        return {};
-    }
-    const tavimo::WindowDC screen(nullptr);
-    const ScopedFont selected(screen.get(), font_);
-    SIZE extent = {};
-    GetTextExtentPoint32A(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
-    return {extent.cx, extent.cy};
+    return font_.HasFont() ? MeasureText(ShownText(), font_) : Size{};
 }
 
 void GenText::Refit() {

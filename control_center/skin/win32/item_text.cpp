@@ -26,6 +26,17 @@ ScopedFont::~ScopedFont() {
     }
 }
 
+Size MeasureText(const std::string& text, const FontSpec& font) {
+    if (text.empty()) {
+        return {};
+    }
+    const tavimo::WindowDC screen(nullptr);
+    const ScopedFont selected(screen.get(), font);
+    SIZE extent = {};
+    GetTextExtentPoint32A(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    return {extent.cx, extent.cy};
+}
+
 void DrawCentredText(HDC dc, const RECT& rect, const std::string& text, COLORREF colour,
                      const FontSpec& font) {
     if (text.empty()) {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "layout_fields.h"
+#include "panel_stack.h"
 #include "unique_handle.h"
 
 namespace skin {
@@ -31,6 +32,11 @@ private:
     tavimo::UniqueFont font_;
     HGDIOBJ previous_ = nullptr;
 };
+
+// The extent of text drawn with the font (the screen's current font when
+// the spec names none), measured on a screen device context; empty for an
+// empty text.
+Size MeasureText(const std::string& text, const FontSpec& font);
 
 // Draws text centred in rect, transparent, in colour, with the font; the
 // DC's text colour and background mode are restored afterwards.
