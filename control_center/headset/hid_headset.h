@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "hid_api.h"
+#include "hid_identity.h"
+#include "hid_report.h"
 #include "unique_handle.h"
 
 namespace headset {
@@ -19,31 +21,6 @@ namespace headset {
 // Posted to the notify window for each usage of a pressed button group:
 // wParam = usage page, lParam = usage.
 inline constexpr UINT kButtonMessage = WM_USER + 512;
-inline constexpr USAGE kConsumerPage = 0x0C;
-inline constexpr USAGE kGainUsage = 0xE0;
-inline constexpr USAGE kMuteUsage = 0xE2;
-
-struct ButtonGroup {
-    USAGE page;
-    std::vector<USAGE> usages;
-    bool down = false;
-};
-
-struct ValueGroup {
-    USAGE page;
-    std::vector<USAGE> usages;
-    LONG minimum, maximum;
-    ULONG last = 0;
-};
-
-// One report type of the device: its buffer and its button and value groups.
-struct HidReport {
-    HIDP_REPORT_TYPE type = HidP_Input;
-    std::vector<char> buffer;
-    std::vector<ButtonGroup> buttons;
-    std::vector<ValueGroup> values;
-    ULONG usageCapacity = 0;
-};
 
 class HidHeadset {
 public:
@@ -61,8 +38,8 @@ public:
     const std::string& Path() const { return path_; }
     void SetNotifyWindow(HWND window);
 
-    USHORT VendorId() const { return attributes_.VendorID; }
-    USHORT ProductId() const { return attributes_.ProductID; }
+    USHORT VendorId() const { return identity_.attributes.VendorID; }
+    USHORT ProductId() const { return identity_.attributes.ProductID; }
     const std::string& Manufacturer() const { return manufacturer_; }
     const std::string& Product() const { return product_; }
     const std::string& SerialNumber() const { return serial_; }
@@ -87,8 +64,6 @@ private:
     bool Decode();
     void PostButtons();
     void StopReader();
-    void LoadGroups(HidReport& report, HIDP_REPORT_TYPE type, USHORT buttonCaps, USHORT valueCaps,
-                    USHORT length);
     void CloseFile(HANDLE& file);
     bool ReadIdentity();
 
@@ -96,9 +71,8 @@ private:
     std::string path_;
     HANDLE read_ = INVALID_HANDLE_VALUE;
     HANDLE write_ = INVALID_HANDLE_VALUE;
-    HIDD_ATTRIBUTES attributes_ = {};
-    HIDP_CAPS caps_ = {};
-    PHIDP_PREPARSED_DATA preparsed_ = nullptr;
+    HidIdentity identity_;
+    PreparsedData preparsed_{api_};
     std::string manufacturer_, product_, serial_;
     HidReport input_, output_;
     OVERLAPPED overlapped_ = {};

@@ -32,7 +32,7 @@ public:
     DWORD Write(const void* data, DWORD size);
 
 private:
-    std::string ReadPath(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& data);
+    DWORD WriteOpened(HANDLE pipe, const void* data, DWORD size);
 
     devices::PipeApi& api_;
     devices::PlatformApi& platform_;

@@ -326,7 +326,14 @@ BOOLEAN VirtualHid::CopyString(HANDLE file, const std::wstring Device::*field, v
     if (open == nullptr) {
         return FALSE;
     }
-    const std::wstring& text = devices_[open->device].*field;
+    const Device& device = devices_[open->device];
+    const std::wstring& text = device.*field;
+    if (device.unterminatedStrings) {
+        // As much of the text as the buffer holds, and no terminating zero.
+        const std::size_t bytes = std::min<std::size_t>(text.size() * sizeof(wchar_t), size);
+        std::memcpy(buffer, text.c_str(), bytes);
+        return TRUE;
+    }
     const ULONG bytes = static_cast<ULONG>((text.size() + 1) * sizeof(wchar_t));
     if (bytes > size) {
         return FALSE;

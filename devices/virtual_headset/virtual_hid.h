@@ -33,6 +33,9 @@ public:
         bool hasVolumeRange = false;
         LONG gainMinimum = 0, gainMaximum = 15;
         bool failPreparsedData = false;
+        // A faulty device: its strings fill the caller's buffer as far as
+        // they reach, without a terminating zero.
+        bool unterminatedStrings = false;
         // A faulty descriptor: this many input value groups, each a range
         // over the usages 1 .. inputValueLastUsage, and the usage-list
         // length the device claims (0: the true one).

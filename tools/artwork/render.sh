@@ -7,7 +7,8 @@
 # The drawings of one icon, control_center/resources/artwork/icons/
 # <id>_<name>_<size>.svg (one square SVG per size, each drawn for its size),
 # become control_center/resources/icons/<id>.ico: one 32-bit image with a mask
-# per size, smallest first.
+# per size, smallest first. The tray agent's icons, outside/tray_resources/
+# artwork/icons, become outside/tray_resources/icons/<id>.ico the same way.
 # Then docs/artwork-sheet.png shows every bitmap at 2x with its id, for review.
 #
 # Run from the repository root:   sh tools/artwork/render.sh
@@ -22,8 +23,9 @@ set -eu
 
 src=control_center/resources/artwork/src
 out=control_center/resources/bitmaps
-icon_src=control_center/resources/artwork/icons
-icon_out=control_center/resources/icons
+# Pairs of icon drawings and the folder their .ico files go to.
+icon_sets="control_center/resources/artwork/icons:control_center/resources/icons
+outside/tray_resources/artwork/icons:outside/tray_resources/icons"
 sheet=docs/artwork-sheet.png
 sheet_bg='#B9BDC2'   # neutral grey behind the contact sheet
 
@@ -42,7 +44,7 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 trap 'exit 1' INT TERM
 
-mkdir -p "$out" "$icon_out" "$(dirname "$sheet")" "$tmp/panels" "$tmp/items" "$tmp/icons"
+mkdir -p "$out" "$(dirname "$sheet")" "$tmp/panels" "$tmp/items"
 
 # The value of attribute $2 on the root <svg> element of file $1.
 root_attr() {
@@ -99,30 +101,39 @@ for bmp in "$out"/*.bmp; do
 done
 
 # Icons: every drawing of an id at its own size, gathered into one .ico.
+# render_icons SOURCE OUTPUT
+render_icons() {
+    icon_src=$1 icon_out=$2
+    rm -rf "$tmp/icons"
+    mkdir -p "$icon_out" "$tmp/icons"
+    for svg in "$icon_src"/*.svg; do
+        [ -e "$svg" ] || break
+        name=$(basename "$svg" .svg)
+        id=${name%%_*}
+        size=${name##*_}
+        case "$name:$id:$size" in
+            *_*_*:[0-9]*:[0-9]*) ;;
+            *) fail "$svg: the file name must be <id>_<name>_<size>.svg" ;;
+        esac
+        case "$id$size" in
+            *[!0-9]*) fail "$svg: the file name must be <id>_<name>_<size>.svg" ;;
+        esac
+        [ "$(root_attr "$svg" width)x$(root_attr "$svg" height)" = "${size}x${size}" ] ||
+            fail "$svg: the root element must be ${size} wide and high"
+        mkdir -p "$tmp/icons/$id"
+        rsvg-convert --format png --output "$tmp/icons/$id/$(printf '%04d' "$size").png" "$svg"
+    done
+    for dir in "$tmp/icons"/*; do
+        [ -d "$dir" ] || continue
+        id=$(basename "$dir")
+        # Sorted by the zero-padded size: the smallest image comes first.
+        convert "$dir"/*.png "ICO:$icon_out/$id.ico"
+        icons=$((icons + 1))
+    done
+}
 icons=0
-for svg in "$icon_src"/*.svg; do
-    [ -e "$svg" ] || break
-    name=$(basename "$svg" .svg)
-    id=${name%%_*}
-    size=${name##*_}
-    case "$name:$id:$size" in
-        *_*_*:[0-9]*:[0-9]*) ;;
-        *) fail "$svg: the file name must be <id>_<name>_<size>.svg" ;;
-    esac
-    case "$id$size" in
-        *[!0-9]*) fail "$svg: the file name must be <id>_<name>_<size>.svg" ;;
-    esac
-    [ "$(root_attr "$svg" width)x$(root_attr "$svg" height)" = "${size}x${size}" ] ||
-        fail "$svg: the root element must be ${size} wide and high"
-    mkdir -p "$tmp/icons/$id"
-    rsvg-convert --format png --output "$tmp/icons/$id/$(printf '%04d' "$size").png" "$svg"
-done
-for dir in "$tmp/icons"/*; do
-    [ -d "$dir" ] || continue
-    id=$(basename "$dir")
-    # Sorted by the zero-padded size: the smallest image comes first.
-    convert "$dir"/*.png "ICO:$icon_out/$id.ico"
-    icons=$((icons + 1))
+for set in $icon_sets; do
+    render_icons "${set%%:*}" "${set#*:}"
 done
 
 # Contact sheet: the window-wide panels two to a row, then the items eight to a row.
@@ -137,4 +148,4 @@ done
 convert "$tmp/sheet.png" -depth 8 -bordercolor "$sheet_bg" -border 8 \
     +set date:create +set date:modify -define png:exclude-chunks=date,time,tIME "$sheet"
 
-echo "render.sh: $count bitmaps in $out, $icons icons in $icon_out, contact sheet $sheet"
+echo "render.sh: $count bitmaps in $out, $icons icons, contact sheet $sheet"

@@ -2,6 +2,8 @@
 # Checks a Windows binary's tables and resources with MinGW's binutils.
 #   check.sh imports OBJDUMP FILE            every imported DLL is a Windows system DLL,
 #                                            and no import is one that Windows XP lacks
+#   check.sh no_imports OBJDUMP FILE         a resource-only library: no DLL imported,
+#                                            no entry point
 #   check.sh exports OBJDUMP FILE NAME...    the export names are exactly NAME...
 #   check.sh manifest OBJDUMP FILE           a program's manifest: resource 1 of type
 #                                            RT_MANIFEST, asking for common controls 6
@@ -32,6 +34,23 @@ manifest)
     done
     [ "$bad" -eq 0 ] && echo "manifest: common controls 6, asInvoker"
     exit $bad
+    ;;
+no_imports)
+    # The linker always leaves an import directory, holding only its
+    # terminator here: no DLL may be named in it, and no entry point run.
+    table=$("$tool" -p "$file")
+    dlls=$(printf '%s\n' "$table" | sed -n 's/^[[:space:]]*DLL Name: //p')
+    if [ -n "$dlls" ]; then
+        echo "$file imports: $(echo $dlls)" >&2
+        exit 1
+    fi
+    entry=$(printf '%s\n' "$table" | awk '$1 == "AddressOfEntryPoint" { print $2 }')
+    if [ -z "$entry" ] || [ -n "$(echo "$entry" | tr -d 0)" ]; then
+        echo "$file has an entry point ($entry)" >&2
+        exit 1
+    fi
+    echo "imports: none, no entry point"
+    exit 0
     ;;
 imports)
     table=$("$tool" -p "$file")

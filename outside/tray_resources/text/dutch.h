@@ -1,0 +1,15 @@
+// Dutch texts of the tray agent's library (UTF-8).
+#define TRAY_LANGUAGE LANG_DUTCH, SUBLANG_DUTCH
+#define TRAY_TIP "Tavimo USB-headset"
+#define TRAY_TIP_FIRST_ICON "Tavimo: dubbelklik om het Control Center te openen"
+#define TRAY_TIP_SECOND_ICON "Tavimo: klik met de rechtermuisknop voor het menu"
+#define TRAY_MENU_OPEN "Control Center &openen"
+#define TRAY_MENU_NOTIFICATIONS "Meldingen &weergeven"
+#define TRAY_MENU_CLEAR_TRACE "Logboek wi&ssen"
+#define TRAY_MENU_CHANGE_ICON "Pictogram wij&zigen"
+#define TRAY_MENU_ABOUT "&Info..."
+#define TRAY_MENU_EXIT "&Afsluiten"
+#define TRAY_ABOUT_TITLE "Info over Tavimo Tray"
+#define TRAY_ABOUT_NAME "Tavimo-systeemvakpictogram, versie"
+#define TRAY_ABOUT_PURPOSE "Herstelt de EQ-voorinstellingen van de headset na de stand-bymodus."
+#define TRAY_OK "OK"

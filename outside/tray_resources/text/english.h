@@ -1,0 +1,15 @@
+// English texts of the tray agent's library (UTF-8).
+#define TRAY_LANGUAGE LANG_ENGLISH, SUBLANG_ENGLISH_US
+#define TRAY_TIP "Tavimo USB headset"
+#define TRAY_TIP_FIRST_ICON "Tavimo: double-click to open the Control Center"
+#define TRAY_TIP_SECOND_ICON "Tavimo: right-click for the menu"
+#define TRAY_MENU_OPEN "&Open Control Center"
+#define TRAY_MENU_NOTIFICATIONS "Show &Notifications"
+#define TRAY_MENU_CLEAR_TRACE "&Clear Trace"
+#define TRAY_MENU_CHANGE_ICON "Change &Icon"
+#define TRAY_MENU_ABOUT "&About..."
+#define TRAY_MENU_EXIT "E&xit"
+#define TRAY_ABOUT_TITLE "About Tavimo Tray"
+#define TRAY_ABOUT_NAME "Tavimo tray icon, version"
+#define TRAY_ABOUT_PURPOSE "Puts the headset's equalizer presets back after standby."
+#define TRAY_OK "OK"

@@ -1,0 +1,15 @@
+// Italian texts of the tray agent's library (UTF-8).
+#define TRAY_LANGUAGE LANG_ITALIAN, SUBLANG_ITALIAN
+#define TRAY_TIP "Cuffia USB Tavimo"
+#define TRAY_TIP_FIRST_ICON "Tavimo: fare doppio clic per aprire il Control Center"
+#define TRAY_TIP_SECOND_ICON "Tavimo: fare clic con il pulsante destro per il menu"
+#define TRAY_MENU_OPEN "&Apri il Control Center"
+#define TRAY_MENU_NOTIFICATIONS "Mostra &notifiche"
+#define TRAY_MENU_CLEAR_TRACE "&Cancella registro"
+#define TRAY_MENU_CHANGE_ICON "Cambia ic&ona"
+#define TRAY_MENU_ABOUT "&Informazioni..."
+#define TRAY_MENU_EXIT "&Esci"
+#define TRAY_ABOUT_TITLE "Informazioni su Tavimo Tray"
+#define TRAY_ABOUT_NAME "Icona di notifica Tavimo, versione"
+#define TRAY_ABOUT_PURPOSE "Ripristina i preset EQ della cuffia dopo la modalità standby."
+#define TRAY_OK "OK"
