@@ -1,6 +1,14 @@
 #include "demo_app.h"
 
 namespace demo {
+namespace {
+
+// How long after the control center's start its window comes: a timer's
+// message comes only once the thread has nothing else to do, so the
+// control center starts as the product does, without the demo's window.
+constexpr UINT kHeadsetWindowDelayMs = 50;
+
+}  // namespace
 
 CDemoApp::CDemoApp(devices::VirtualHeadset& headset)
     : CTavimoApp(headset.Devices(), tavimo::SystemDesktop()), headset_(headset) {}
@@ -12,9 +20,17 @@ BOOL CDemoApp::InitInstance() {
         return FALSE;
     }
     window_.emplace(headset_, MainWnd()->GetSafeHwnd());
-    // Without its window the demo is still the control center.
-    window_->Create();
+    SetTimer(nullptr, 0, kHeadsetWindowDelayMs, &CDemoApp::ShowHeadsetWindow);
     return TRUE;
+}
+
+void CALLBACK CDemoApp::ShowHeadsetWindow(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    auto* app = static_cast<CDemoApp*>(Current());
+    // Without its window the demo is still the control center.
+    if (app != nullptr && app->window_) {
+        app->window_->Create();
+    }
 }
 
 }  // namespace demo

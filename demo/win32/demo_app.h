@@ -1,6 +1,6 @@
 // The demo's application object: the control center's own, over a virtual
-// headset, with the "Virtual headset" window beside the frame once the frame
-// is up.
+// headset, with the "Virtual headset" window beside the frame once the
+// control center has started and waits for the user.
 #pragma once
 
 #include <optional>
@@ -18,6 +18,8 @@ public:
     BOOL InitInstance() override;
 
 private:
+    static void CALLBACK ShowHeadsetWindow(HWND, UINT, UINT_PTR timer, DWORD);
+
     devices::VirtualHeadset& headset_;
     std::optional<CHeadsetWindow> window_;
 };
