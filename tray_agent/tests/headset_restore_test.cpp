@@ -137,6 +137,18 @@ TEST_F(RestoreTest, ShortLongAndUnreadablePresetFiles) {
     ExpectNothingLeft();
 }
 
+TEST_F(RestoreTest, AFailedPipeWriteIsNotTriedAgain) {
+    SetPresets(1, 1);
+    directory_.Write("MIC4002.BIN", Pattern(94, 1));
+    directory_.Write("HS4002.BIN", Pattern(94, 2));
+    headset_.Pipe().FailWrites(1);
+    Restore();
+    EXPECT_EQ(headset_.Pipe().WriteCalls(), 2);
+    EXPECT_EQ(headset_.Pipe().Blocks(), (Blocks{Pattern(94, 2)}));
+    EXPECT_TRUE(headset_.Platform().Waits().empty());
+    ExpectNothingLeft();
+}
+
 TEST_F(RestoreTest, TheModelCodeFollowsTheSerialAndFallsBackTo300) {
     SetPresets(0, 0);
     directory_.Write("HS3001.BIN", Pattern(94, 3));

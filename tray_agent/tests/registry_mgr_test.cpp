@@ -46,28 +46,30 @@ TEST_F(RegistryMgrTest, KeysWithoutValuesStayAsTheyAre) {
     EXPECT_EQ(testing_support::SnapshotTree(HKEY_LOCAL_MACHINE), before);
 }
 
-TEST_F(RegistryMgrTest, StoredSettingsAsTheControlCenterAndAppletWriteThem) {
-    Set("Language", "Value", "German");
-    Set("Directory", "Path", "D:\\Audio");
-    Set("MicEQ", "Value", "3");
-    Set("HeadsetEQ", "Value", "6");
-    const tray::AgentSettings settings = Read();
-    EXPECT_EQ(settings.language, "German");
-    EXPECT_EQ(settings.directory, "D:\\Audio\\");
-    EXPECT_EQ(settings.micPreset, 3);
-    EXPECT_EQ(settings.headsetPreset, 6);
-}
-
-TEST_F(RegistryMgrTest, TextsOutsideTheRulesFallBack) {
-    Set("Language", "Value", "german");
-    Set("Directory", "Path", "");
-    Set("MicEq", "Value", "4");
-    Set("HeadsetEq", "Value", "x");
-    const tray::AgentSettings settings = Read();
-    EXPECT_EQ(settings.language, "English");
-    EXPECT_EQ(settings.directory, "\\");
-    EXPECT_EQ(settings.micPreset, 0);
-    EXPECT_EQ(settings.headsetPreset, 0);
+TEST_F(RegistryMgrTest, StoredTextsAndTheirRules) {
+    struct Case {
+        const char* mic;  // section names as the peers spell them
+        const char* headset;
+        const char *language, *directory, *micValue, *headsetValue;
+        const char *expectedLanguage, *expectedDirectory;
+        int expectedMic, expectedHeadset;
+    };
+    const Case cases[] = {
+        {"MicEQ", "HeadsetEQ", "German", "D:\\Audio", "3", "6", "German", "D:\\Audio\\", 3, 6},
+        {"MicEq", "HeadsetEq", "german", "", "4", "x", "English", "\\", 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        Set("Language", "Value", c.language);
+        Set("Directory", "Path", c.directory);
+        Set(c.mic, "Value", c.micValue);
+        Set(c.headset, "Value", c.headsetValue);
+        const tray::AgentSettings settings = Read();
+        EXPECT_EQ(settings.language, c.expectedLanguage);
+        EXPECT_EQ(settings.directory, c.expectedDirectory);
+        EXPECT_EQ(settings.micPreset, c.expectedMic);
+        EXPECT_EQ(settings.headsetPreset, c.expectedHeadset);
+    }
 }
 
 TEST_F(RegistryMgrTest, ValuesOfAnyTypeAndSizeAreReadAsBoundedText) {
