@@ -137,6 +137,20 @@ TEST_F(RestoreTest, ShortLongAndUnreadablePresetFiles) {
     ExpectNothingLeft();
 }
 
+TEST_F(RestoreTest, ABackwardRangeSendsNoGainButThePresetsStillGo) {
+    SetPresets(1, 1);
+    directory_.Write("MIC4002.BIN", Pattern(94, 1));
+    directory_.Write("HS4002.BIN", Pattern(94, 2));
+    VirtualHid::Device device = VirtualHeadset::HidDevice(VirtualHeadset::Family::Older, 400);
+    device.gainMinimum = 100;
+    device.gainMaximum = 50;
+    headset_.Plug(VirtualHeadset::Family::Older, device);
+    Restore();
+    EXPECT_TRUE(headset_.Hid().OutputReports().empty());
+    EXPECT_EQ(headset_.Pipe().Blocks(), (Blocks{Pattern(94, 1), Pattern(94, 2)}));
+    ExpectNothingLeft();
+}
+
 TEST_F(RestoreTest, AFailedPipeWriteIsNotTriedAgain) {
     SetPresets(1, 1);
     directory_.Write("MIC4002.BIN", Pattern(94, 1));
