@@ -60,6 +60,8 @@ public:
     void RequestSafeRemoval();
     void Unplug();
     void Plug(Family family, int model);
+    // A headset of the family with this HID side.
+    void Plug(Family family, const VirtualHid::Device& device) { PlugDevice(family, device); }
     // The headset unplugged last (or set up) comes back, serial and all.
     void Plug();
     bool Plugged() const { return plugged_; }

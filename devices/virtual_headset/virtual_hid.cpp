@@ -366,7 +366,7 @@ NTSTATUS VirtualHid::GetCaps(PHIDP_PREPARSED_DATA data, HIDP_CAPS* caps) {
     if (device->hasOutputReport) {
         caps->OutputReportByteLength = kOutputLength;
         caps->NumberOutputButtonCaps = 1;
-        caps->NumberOutputValueCaps = 1;
+        caps->NumberOutputValueCaps = device->hasGainValue ? 1 : 0;
     }
     return HIDP_STATUS_SUCCESS;
 }
@@ -413,7 +413,7 @@ NTSTATUS VirtualHid::GetSpecificValueCaps(HIDP_REPORT_TYPE type, USAGE, USHORT, 
         }
         return HIDP_STATUS_SUCCESS;
     }
-    if (type != HidP_Output || !device->hasOutputReport || *length == 0) {
+    if (type != HidP_Output || !device->hasOutputReport || !device->hasGainValue || *length == 0) {
         *length = 0;
         return HIDP_STATUS_USAGE_NOT_FOUND;
     }
@@ -483,9 +483,15 @@ NTSTATUS VirtualHid::GetUsageValue(HIDP_REPORT_TYPE, USAGE, USHORT, USAGE, ULONG
 }
 
 NTSTATUS VirtualHid::SetUsageValue(HIDP_REPORT_TYPE type, USAGE page, USHORT, USAGE usage,
-                                   ULONG value, PHIDP_PREPARSED_DATA, char* report,
+                                   ULONG value, PHIDP_PREPARSED_DATA data, char* report,
                                    ULONG reportLength) {
-    if (type != HidP_Output || page != kConsumerPage || usage != kGainUsage ||
+    bool hasGain = false;
+    {
+        const std::lock_guard<std::mutex> guard(lock_);
+        const Device* device = DeviceOf(data);
+        hasGain = device != nullptr && device->hasGainValue;
+    }
+    if (!hasGain || type != HidP_Output || page != kConsumerPage || usage != kGainUsage ||
         reportLength < kOutputLength) {
         return HIDP_STATUS_USAGE_NOT_FOUND;
     }

@@ -28,6 +28,9 @@ public:
         std::wstring product = L"Quorvel USB Headset";
         std::wstring serial = L"200-0417-0102";
         bool hasOutputReport = true;
+        // The output report carries the gain value (0xE0) beside the mute
+        // button.
+        bool hasGainValue = true;
         // A second input button group covering a range of usages
         // (volume up 0xE9 and down 0xEA).
         bool hasVolumeRange = false;

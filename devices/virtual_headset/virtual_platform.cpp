@@ -25,6 +25,15 @@ std::vector<HWND> VirtualPlatform::Registered() const {
     return windows;
 }
 
+int VirtualPlatform::LiveRegistrations() const {
+    return static_cast<int>(Registered().size());
+}
+
+void VirtualPlatform::FailRegistrations(int count) {
+    const std::lock_guard<std::mutex> guard(lock_);
+    failRegistrations_ = count;
+}
+
 void VirtualPlatform::BroadcastInterface(WPARAM event, const std::string& path) const {
     // The record with its name, as the system lays it out.
     std::vector<char> storage(sizeof(DEV_BROADCAST_DEVICEINTERFACE_A) + path.size(), 0);
@@ -62,6 +71,11 @@ HDEVNOTIFY VirtualPlatform::RegisterNotification(HWND window, void* filter, DWOR
     const std::lock_guard<std::mutex> guard(lock_);
     if (window == nullptr || filter == nullptr) {
         SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    if (failRegistrations_ > 0) {
+        --failRegistrations_;
+        SetLastError(ERROR_SERVICE_SPECIFIC_ERROR);
         return nullptr;
     }
     windows_.push_back(window);

@@ -20,6 +20,10 @@ public:
     void SleepWaits(bool sleep);
     // Windows registered now.
     std::vector<HWND> Registered() const;
+    // Registrations made and not yet released.
+    int LiveRegistrations() const;
+    // The next count registrations fail.
+    void FailRegistrations(int count);
 
     // WM_DEVICECHANGE with a device-interface broadcast naming path, sent to
     // every registered window.
@@ -36,6 +40,7 @@ private:
     mutable std::mutex lock_;
     std::vector<DWORD> waits_;
     bool sleepWaits_ = false;
+    int failRegistrations_ = 0;
     std::vector<HWND> windows_;  // index + 1 is the handle's value; null when released
 };
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "headset_audio.h"
+#include "scratch_directory.h"
 #include "test_window.h"
 #include "virtual_codec.h"
 #include "virtual_hid.h"
@@ -21,24 +22,9 @@
 
 namespace headset_tests {
 
-// A folder of the temp directory, emptied and removed at the end.
-class ScratchDirectory {
-public:
-    ScratchDirectory();
-    ~ScratchDirectory();
-    ScratchDirectory(const ScratchDirectory&) = delete;
-    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+using testing_support::Pattern;
+using testing_support::ScratchDirectory;
 
-    // The folder with a trailing backslash, as the product's directory is.
-    const std::string& Path() const { return path_; }
-    void Write(const std::string& name, const std::vector<BYTE>& bytes) const;
-    void MakeFolder(const std::string& name) const;
-
-private:
-    std::string path_;
-};
-
-std::vector<BYTE> Pattern(std::size_t size, BYTE seed = 1);
 // A codec preset of sixteen doubles.
 std::vector<BYTE> CodecFile(const std::vector<double>& values);
 
