@@ -11,5 +11,6 @@
 #define TRAY_MENU_EXIT "&Quitter"
 #define TRAY_ABOUT_TITLE "À propos de Tavimo Tray"
 #define TRAY_ABOUT_NAME "Icône de notification Tavimo, version"
-#define TRAY_ABOUT_PURPOSE "Rétablit les préréglages d'égaliseur du micro-casque après la mise en veille."
+#define TRAY_ABOUT_PURPOSE \
+    "Rétablit les préréglages d'égaliseur du micro-casque après la mise en veille."
 #define TRAY_OK "OK"

@@ -11,5 +11,6 @@
 #define TRAY_MENU_EXIT "&Beenden"
 #define TRAY_ABOUT_TITLE "Info über Tavimo Tray"
 #define TRAY_ABOUT_NAME "Tavimo-Infobereichssymbol, Version"
-#define TRAY_ABOUT_PURPOSE "Stellt die Equalizer-Voreinstellungen des Headsets nach dem Standbymodus wieder her."
+#define TRAY_ABOUT_PURPOSE \
+    "Stellt die Equalizer-Voreinstellungen des Headsets nach dem Standbymodus wieder her."
 #define TRAY_OK "OK"

@@ -11,5 +11,6 @@
 #define TRAY_MENU_EXIT "&Salir"
 #define TRAY_ABOUT_TITLE "Acerca de Tavimo Tray"
 #define TRAY_ABOUT_NAME "Icono de notificación de Tavimo, versión"
-#define TRAY_ABOUT_PURPOSE "Restablece los preajustes de EQ de los auriculares después del modo de espera."
+#define TRAY_ABOUT_PURPOSE \
+    "Restablece los preajustes de EQ de los auriculares después del modo de espera."
 #define TRAY_OK "Aceptar"
