@@ -34,7 +34,7 @@ private:
 };
 
 // The extent of text drawn with the font (the screen's current font when
-// the spec names none), measured on a screen device context; empty for an
+// the layout names none), measured on a screen device context; empty for an
 // empty text.
 Size MeasureText(const std::string& text, const FontSpec& font);
 
