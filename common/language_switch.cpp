@@ -13,9 +13,8 @@
 namespace tavimo {
 
 std::optional<std::string> StoredLanguage() {
-    const std::optional<RegistryValue> value = ReadRegistryValue(
-        HKEY_LOCAL_MACHINE, std::string(kProductKey) + "Language", "Value", kLanguageBytes);
-    return value ? StringSetting(value->type, value->bytes, kLanguageBytes) : std::nullopt;
+    return ReadRegistryString(HKEY_LOCAL_MACHINE, std::string(kProductKey) + "Language", "Value",
+                              kLanguageBytes);
 }
 
 bool StoreLanguage(std::string_view name) {

@@ -22,15 +22,9 @@ HMODULE OwnModule() {
     return reinterpret_cast<HMODULE>(&__ImageBase);
 }
 
-std::optional<std::string> ReadString(HKEY root, const std::string& path, const char* name,
-                                      std::size_t capacity) {
-    const std::optional<RegistryValue> value = ReadRegistryValue(root, path, name, capacity);
-    return value ? StringSetting(value->type, value->bytes, capacity) : std::nullopt;
-}
-
 std::string InstallDirectory() {
-    return ReadString(HKEY_LOCAL_MACHINE, std::string(kProductKey) + "Directory", "Path",
-                      kPathBytes)
+    return ReadRegistryString(HKEY_LOCAL_MACHINE, std::string(kProductKey) + "Directory", "Path",
+                              kPathBytes)
         .value_or("");
 }
 
@@ -48,7 +42,8 @@ std::string ProgramFolder() {
 
 // The HTML Help control as registered, else by its file name.
 UniqueModule LoadHelpControl() {
-    if (const auto path = ReadString(HKEY_CLASSES_ROOT, kHelpControlKey, nullptr, kPathBytes)) {
+    if (const auto path =
+            ReadRegistryString(HKEY_CLASSES_ROOT, kHelpControlKey, nullptr, kPathBytes)) {
         if (UniqueModule control{LoadLibraryA(path->c_str())}) {
             return control;
         }

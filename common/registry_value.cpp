@@ -1,5 +1,6 @@
 #include "registry_value.h"
 
+#include "settings_values.h"
 #include "unique_handle.h"
 
 namespace tavimo {
@@ -21,6 +22,12 @@ std::optional<RegistryValue> ReadRegistryValue(HKEY root, const std::string& pat
     }
     value.bytes.resize(size);
     return value;
+}
+
+std::optional<std::string> ReadRegistryString(HKEY root, const std::string& path, const char* name,
+                                              std::size_t capacity) {
+    const std::optional<RegistryValue> value = ReadRegistryValue(root, path, name, capacity);
+    return value ? StringSetting(value->type, value->bytes, capacity) : std::nullopt;
 }
 
 }  // namespace tavimo

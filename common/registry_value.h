@@ -20,4 +20,10 @@ struct RegistryValue {
 std::optional<RegistryValue> ReadRegistryValue(HKEY root, const std::string& path, const char* name,
                                                std::size_t capacity);
 
+// A string setting: the text of a REG_SZ value, terminated within
+// `capacity` bytes with its zero; nothing when missing, of another type or
+// too long.
+std::optional<std::string> ReadRegistryString(HKEY root, const std::string& path, const char* name,
+                                              std::size_t capacity);
+
 }  // namespace tavimo

@@ -55,6 +55,15 @@ std::span<const std::string_view> LanguageNames() {
     return kNames;
 }
 
+std::optional<std::size_t> LanguageNameIndex(std::string_view name) {
+    for (std::size_t i = 0; i < kNames.size(); ++i) {
+        if (kNames[i] == name) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
 unsigned LanguageIdOf(std::string_view name) {
     for (const Language& language : kLanguages) {
         if (language.name == name) {

@@ -25,6 +25,8 @@ inline constexpr std::size_t kMaxPathBytes = 260;
 
 // The names a language is stored by, English first.
 std::span<const std::string_view> LanguageNames();
+// The position of a stored name among them; nothing for any other text.
+std::optional<std::size_t> LanguageNameIndex(std::string_view name);
 
 // The language a stored name chooses: "Dutch", "French", "German",
 // "Italian" or "Spanish" exactly (case counts); English for any other text.

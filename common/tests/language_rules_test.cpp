@@ -21,6 +21,10 @@ TEST(LanguageRulesTest, OnlyExactNamesChooseALanguage) {
     EXPECT_EQ(LanguageIdOf(std::string("German\0x", 8)), tavimo::kEnglish);
     EXPECT_STREQ(tavimo::LanguageLibraryName(tavimo::kItalian), "TAVI_IT.DLL");
     EXPECT_STREQ(tavimo::LanguageLibraryName(42), "TAVI_EN.DLL");
+    EXPECT_EQ(tavimo::LanguageNameIndex("English"), 0u);
+    EXPECT_EQ(tavimo::LanguageNameIndex("Spanish"), tavimo::LanguageNames().size() - 1);
+    EXPECT_EQ(tavimo::LanguageNameIndex("spanish"), std::nullopt);
+    EXPECT_EQ(tavimo::LanguageNameIndex(""), std::nullopt);
 }
 
 TEST(LanguageRulesTest, LibraryPathKeepsTheDoubledSeparatorAndNeverUsesTheBareName) {

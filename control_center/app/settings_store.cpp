@@ -53,8 +53,7 @@ bool StoreDigit(const SettingsStore& store, const char* section, int digit) {
 
 std::optional<std::string> SettingsStore::ReadString(const char* section, const char* name,
                                                      std::size_t capacity) const {
-    const std::optional<RegistryValue> value = QueryValue(section, name, capacity);
-    return value ? StringSetting(value->type, value->bytes, capacity) : std::nullopt;
+    return ReadRegistryString(HKEY_LOCAL_MACHINE, KeyPath(section), name, capacity);
 }
 
 bool SettingsStore::WriteString(const char* section, const char* name,

@@ -1,6 +1,5 @@
 #include "demo_command.h"
 
-#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -79,13 +78,11 @@ std::optional<DemoCommand> ParseCommand(std::string_view text) {
         return DemoCommand{Action::MicMute, words[1] == "on" ? 1 : 0};
     }
     if (words[0] == "language") {
-        const auto names = tavimo::LanguageNames();
-        const auto name =
-            words.size() == 2 ? std::find(names.begin(), names.end(), words[1]) : names.end();
-        if (name == names.end()) {
+        const auto index = words.size() == 2 ? tavimo::LanguageNameIndex(words[1]) : std::nullopt;
+        if (!index) {
             return std::nullopt;
         }
-        return DemoCommand{Action::Language, static_cast<int>(name - names.begin())};
+        return DemoCommand{Action::Language, static_cast<int>(*index)};
     }
     for (const Word& word : kWords) {
         if (word.name != words[0]) {

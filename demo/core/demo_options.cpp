@@ -1,6 +1,5 @@
 #include "demo_options.h"
 
-#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -130,8 +129,7 @@ std::string Apply(Option option, std::string_view name, std::string_view value,
             options.soundCard = true;
             return {};
         case Option::Language: {
-            const auto names = tavimo::LanguageNames();
-            if (std::find(names.begin(), names.end(), value) != names.end()) {
+            if (tavimo::LanguageNameIndex(value)) {
                 options.language = value;
                 return {};
             }

@@ -158,10 +158,8 @@ void CHeadsetWindow::CreateControls() {
                      reinterpret_cast<LPARAM>(std::string(name).c_str()));
     }
     // What the control center shows: any name but the five others is English.
-    const std::string stored = tavimo::StoredLanguage().value_or("");
-    const auto shown = std::find(names.begin(), names.end(), stored);
-    SendMessageA(languages, CB_SETCURSEL,
-                 shown != names.end() ? static_cast<WPARAM>(shown - names.begin()) : 0, 0);
+    const auto shown = tavimo::LanguageNameIndex(tavimo::StoredLanguage().value_or(""));
+    SendMessageA(languages, CB_SETCURSEL, shown.value_or(0), 0);
     y += kRowHeight;
     AddControl("STATIC", "", SS_LEFT | SS_NOPREFIX,
                {kMargin, y, kClientWidth - 2 * kMargin, kStatusLines * kLineHeight}, kStatusId);
