@@ -1,9 +1,11 @@
 #include "dialog.h"
 
+#include "resource_source.h"
+
 namespace framework {
 
 INT_PTR CDialog::DoModal(HWND parent) {
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), parent,
+    return DialogBoxParamA(ResourceSource(), MAKEINTRESOURCEA(templateId_), parent,
                            StaticDialogProc, reinterpret_cast<LPARAM>(this));
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app.h"
+#include "resource_source.h"
 
 namespace framework {
 namespace {
@@ -11,8 +12,8 @@ constexpr char kFrameClass[] = "TavimoFrame";
 // The image of icon resourceId closest to the system icon size given by the
 // metrics; null when the program has no such icon.
 HICON LoadIconOfSize(UINT resourceId, int widthMetric, int heightMetric) {
-    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId),
-                                         IMAGE_ICON, GetSystemMetrics(widthMetric),
+    return static_cast<HICON>(LoadImageA(ResourceSource(), MAKEINTRESOURCEA(resourceId), IMAGE_ICON,
+                                         GetSystemMetrics(widthMetric),
                                          GetSystemMetrics(heightMetric), LR_DEFAULTCOLOR));
 }
 
@@ -23,9 +24,8 @@ CFrameWnd::~CFrameWnd() {
 }
 
 BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, HWND parent) {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
     char text[256] = {};
-    LoadStringA(instance, resourceId, text, sizeof text);
+    LoadStringA(ResourceSource(), resourceId, text, sizeof text);
     std::string caption(text);
     caption = caption.substr(0, caption.find('\n'));
 

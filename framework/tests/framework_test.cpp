@@ -5,6 +5,7 @@
 
 #include "dialog.h"
 #include "frame_wnd.h"
+#include "resource_source.h"
 
 namespace {
 
@@ -59,6 +60,17 @@ TEST(Dialog, MissingTemplateFails) {
         Missing() : CDialog(9999) {}
     } missing;
     EXPECT_EQ(missing.DoModal(nullptr), -1);
+}
+
+TEST(Dialog, TemplatesComeFromTheResourceSource) {
+    // A module without the template: the dialog cannot be made from it.
+    framework::SetResourceSource(GetModuleHandleA("kernel32.dll"));
+    ClickingDialog elsewhere(IDOK);
+    EXPECT_EQ(elsewhere.DoModal(nullptr), -1);
+    framework::SetResourceSource(nullptr);
+    EXPECT_EQ(framework::ResourceSource(), GetModuleHandleA(nullptr));
+    ClickingDialog own(IDOK);
+    EXPECT_EQ(own.DoModal(nullptr), IDOK);
 }
 
 // Counts what its window procedure receives.
