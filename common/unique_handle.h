@@ -62,6 +62,7 @@ using UniqueFont = Unique<HFONT, &DeleteObject>;
 using UniqueRegion = Unique<HRGN, &DeleteObject>;
 using UniqueMemoryDC = Unique<HDC, &DeleteDC>;
 using UniqueIcon = Unique<HICON, &DestroyIcon>;
+using UniqueMenu = Unique<HMENU, &DestroyMenu>;
 
 // A window's (or, for null, the screen's) device context, borrowed for the
 // life of the scope.

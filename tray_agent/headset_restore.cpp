@@ -31,7 +31,7 @@ void WritePreset(devices::PipeApi& pipe, const std::optional<std::string>& file)
 
 }  // namespace
 
-RestoreFields RestoreHeadset(const devices::DeviceSet& devices, HWND window) {
+RestoreFields RestoreHeadset(const RestoreDevices& devices, HWND window) {
     RestoreFields fields;
     {
         CRegistryMgr registry;

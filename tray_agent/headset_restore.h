@@ -11,7 +11,9 @@
 #include <string>
 
 #include "agent_settings.h"
-#include "device_set.h"
+#include "hid_api.h"
+#include "pipe_api.h"
+#include "platform_api.h"
 #include "restore_plan.h"
 
 namespace tray {
@@ -25,7 +27,15 @@ struct RestoreFields {
     std::optional<GainRange> gainRange;
 };
 
+// The device services a restore reaches: the system's in the agent, the
+// virtual headset's in tests.
+struct RestoreDevices {
+    devices::HidApi& hid;
+    devices::PlatformApi& platform;
+    devices::PipeApi& pipe;
+};
+
 // window receives the device notifications registered while it runs.
-RestoreFields RestoreHeadset(const devices::DeviceSet& devices, HWND window);
+RestoreFields RestoreHeadset(const RestoreDevices& devices, HWND window);
 
 }  // namespace tray

@@ -5,6 +5,10 @@
 #   check.sh no_imports OBJDUMP FILE         a resource-only library: no DLL imported,
 #                                            no entry point
 #   check.sh exports OBJDUMP FILE NAME...    the export names are exactly NAME...
+#   check.sh no_shown_resources OBJDUMP FILE
+#                                            a program whose texts and images all come
+#                                            from a language library: no icon, menu,
+#                                            dialog or string resource
 #   check.sh manifest OBJDUMP FILE           a program's manifest: resource 1 of type
 #                                            RT_MANIFEST, asking for common controls 6
 #                                            and the invoker's rights
@@ -14,6 +18,19 @@ shift 3
 [ -f "$file" ] || { echo "no such file: $file" >&2; exit 1; }
 
 case "$mode" in
+no_shown_resources)
+    # Type entries of objdump's resource tree stand 3 blanks after the offset:
+    # RT_ICON 3, RT_MENU 4, RT_DIALOG 5, RT_STRING 6, RT_GROUP_ICON 14.
+    found=$("$tool" -p "$file" | awk '
+        /^[0-9a-f]+   Entry: ID: / && ($4 == "0x000003," || $4 == "0x000004," ||
+            $4 == "0x000005," || $4 == "0x000006," || $4 == "0x00000e,") { print $4 }')
+    if [ -n "$found" ]; then
+        echo "$file carries resources of types $(echo $found)" >&2
+        exit 1
+    fi
+    echo "resources: no icon, menu, dialog or string"
+    exit 0
+    ;;
 manifest)
     # In objdump's resource tree, type entries stand 3 blanks after the
     # offset, name entries 5: look for name 1 under type 24 (RT_MANIFEST).

@@ -44,7 +44,8 @@ protected:
         headset_.Plug(VirtualHeadset::Family::Older, device);
     }
     tray::RestoreFields Restore() {
-        return tray::RestoreHeadset(headset_.Devices(), window_.get());
+        return tray::RestoreHeadset({headset_.Hid(), headset_.Platform(), headset_.Pipe()},
+                                    window_.get());
     }
     // What reached the headset since the last call, in order.
     std::vector<Change> Changes() {
