@@ -12,6 +12,17 @@ CWinApp::~CWinApp() {
     current_ = nullptr;
 }
 
+void CWinApp::OnMainWindowGone() {
+    mainWindowGone_ = true;
+    PostQuitMessage(0);
+}
+
+void CWinApp::AfterModalLoop() {
+    if (current_ != nullptr && current_->mainWindowGone_) {
+        PostQuitMessage(0);
+    }
+}
+
 int CWinApp::Run() {
     if (!InitInstance()) {
         return exitCode_;

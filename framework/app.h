@@ -27,6 +27,14 @@ public:
     CWnd* MainWnd() const { return m_pMainWnd.get(); }
     static CWinApp* Current() { return current_; }
 
+    // The main window is gone: the message loop ends.
+    void OnMainWindowGone();
+    // A modal loop of the system may take the WM_QUIT that the main window's
+    // end posted while the loop ran (a tracked menu does under Wine), and
+    // the program would then wait for ever. Called after such a loop, this
+    // posts it again when the main window is gone.
+    static void AfterModalLoop();
+
 protected:
     // The exit code when InitInstance fails (0 unless set).
     void SetExitCode(int code) { exitCode_ = code; }
@@ -36,6 +44,7 @@ protected:
 private:
     static CWinApp* current_;
     int exitCode_ = 0;
+    bool mainWindowGone_ = false;
 };
 
 }  // namespace framework

@@ -60,7 +60,7 @@ LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     // The program ends with its main window.
     if (message == WM_NCDESTROY && CWinApp::Current() != nullptr &&
         CWinApp::Current()->MainWnd() == this) {
-        PostQuitMessage(0);
+        CWinApp::Current()->OnMainWindowGone();
     }
     return CWnd::WindowProc(message, wParam, lParam);
 }

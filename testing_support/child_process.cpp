@@ -34,11 +34,23 @@ ChildProcess::ChildProcess(const std::string& commandLine) {
                        &info)) {
         process_.reset(info.hProcess);
         thread_.reset(info.hThread);
+        id_ = info.dwProcessId;
     }
 }
 
 bool ChildProcess::IsRunning() const {
     return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
+
+bool ChildProcess::IsIdle() const {
+    return process_ && WaitForInputIdle(process_.get(), 0) == 0;
+}
+
+void ChildProcess::EndIfRunning() {
+    if (IsRunning()) {
+        TerminateProcess(process_.get(), 1);
+        WaitForSingleObject(process_.get(), INFINITE);
+    }
 }
 
 std::optional<DWORD> ChildProcess::WaitPumpingMessages() {

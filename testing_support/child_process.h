@@ -21,6 +21,12 @@ public:
     explicit ChildProcess(const std::string& commandLine);
 
     bool IsRunning() const;
+    // The process id; 0 when it never started.
+    DWORD Id() const { return id_; }
+    // Whether it waits for input in its message loop, done starting.
+    bool IsIdle() const;
+    // Ends it at once if it still runs, as a test that failed must.
+    void EndIfRunning();
 
     // Its exit code once it ends. nullopt if it never started or was still
     // running after a generous safety limit (it is then ended), so that a
@@ -30,6 +36,7 @@ public:
 private:
     tavimo::UniqueHandle process_;
     tavimo::UniqueHandle thread_;
+    DWORD id_ = 0;
 };
 
 inline std::optional<DWORD> RunToExit(const std::string& commandLine) {

@@ -1,5 +1,6 @@
 #include "tray_icon.h"
 
+#include "app.h"
 #include "resource_source.h"
 #include "unique_handle.h"
 
@@ -114,6 +115,8 @@ void CTrayIcon::ShowMenu(HMENU menu) const {
     GetCursorPos(&cursor);
     SetForegroundWindow(window);
     TrackPopupMenu(menu, 0, cursor.x, cursor.y, 0, window, nullptr);
+    // The agent may have been told to end while the menu was up.
+    framework::CWinApp::AfterModalLoop();
     // Without a message after the menu, a click elsewhere may not close it
     // the next time.
     PostMessageA(window, WM_NULL, 0, 0);

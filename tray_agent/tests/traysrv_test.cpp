@@ -1,0 +1,204 @@
+// The real traysrv.exe beside a stand-in taskbar in this process: one agent
+// at a time, the ways it is told to end, its icon through a taskbar's
+// restart, its menu and about box, and a missing language library.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "agent_messages.h"
+#include "box_answerer.h"
+#include "child_process.h"
+#include "scratch_directory.h"
+#include "stand_in_tray.h"
+#include "test_registry.h"
+
+namespace {
+
+using testing_support::ChildProcess;
+using testing_support::PathBesideTest;
+using tray_tests::BoxAnswerer;
+using tray_tests::StandInTray;
+using tray_tests::WaitPumping;
+
+constexpr char kKey[] = "Software\\Quorvel\\Tavimo\\";
+
+// A window of process id with class windowClass (any title) that is
+// visible, or for a null class the agent's window.
+struct Search {
+    DWORD processId;
+    const char* windowClass;
+    HWND found;
+};
+
+BOOL CALLBACK Match(HWND window, LPARAM parameter) {
+    auto& search = *reinterpret_cast<Search*>(parameter);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    char title[64] = {};
+    GetWindowTextA(window, title, sizeof title);
+    const bool wanted =
+        search.windowClass == nullptr
+            ? std::string(title) == tavimo::kTrayAgentTitle
+            : std::string(className) == search.windowClass && IsWindowVisible(window);
+    if (processId == search.processId && wanted) {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindOf(const ChildProcess& process, const char* windowClass = nullptr) {
+    Search search = {process.Id(), windowClass, nullptr};
+    EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string AgentCommand(const std::string& arguments = "") {
+    return "\"" + PathBesideTest("traysrv.exe") + "\"" + (arguments.empty() ? "" : " ") + arguments;
+}
+
+class TraysrvTest : public ::testing::Test {
+protected:
+    TraysrvTest() { SetSetting("Directory", "Path", PathBesideTest("")); }
+    ~TraysrvTest() override {
+        for (const auto& agent : agents_) {
+            agent->EndIfRunning();
+        }
+        testing_support::DeleteKeyTree(HKEY_LOCAL_MACHINE,
+                                       (std::string(kKey) + "Directory").c_str());
+        testing_support::DeleteKeyTree(HKEY_LOCAL_MACHINE,
+                                       (std::string(kKey) + "Language").c_str());
+    }
+    static void SetSetting(const char* section, const char* name, const std::string& text) {
+        testing_support::WriteString(HKEY_LOCAL_MACHINE, (std::string(kKey) + section).c_str(),
+                                     name, text);
+    }
+    // Starts an agent and waits until its window is up and it waits for
+    // input.
+    ChildProcess& StartAgent() {
+        ChildProcess& agent = *agents_.emplace_back(std::make_unique<ChildProcess>(AgentCommand()));
+        EXPECT_TRUE(WaitPumping([&] { return FindOf(agent) != nullptr && agent.IsIdle(); }));
+        return agent;
+    }
+    // Whether the agent's window is gone and its icon removed.
+    bool Gone(HWND window) const {
+        return !IsWindow(window) && !tray_.Shows(window, tray::kTrayIconId);
+    }
+
+    StandInTray tray_;
+    std::vector<std::unique_ptr<ChildProcess>> agents_;
+};
+
+TEST_F(TraysrvTest, ASecondAgentLeavesTheFirstAlone) {
+    ChildProcess& first = StartAgent();
+    const HWND window = FindOf(first);
+    EXPECT_TRUE(tray_.Shows(window, tray::kTrayIconId));
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_EQ(testing_support::RunToExit(AgentCommand()), 1u);
+    EXPECT_TRUE(first.IsRunning());
+    EXPECT_TRUE(tray_.Shows(window, tray::kTrayIconId));
+    EXPECT_EQ(SendMessageA(window, tray::kTrayExitMessage, 0, 0), 0);
+    EXPECT_EQ(first.WaitPumpingMessages(), 0u);
+    EXPECT_TRUE(Gone(window));
+}
+
+TEST_F(TraysrvTest, TheUnloadSwitchClosesTheRunningAgent) {
+    for (const char* unload : {"/u", "-U"}) {
+        ChildProcess& agent = StartAgent();
+        const HWND window = FindOf(agent);
+        EXPECT_EQ(testing_support::RunToExit(AgentCommand(unload)), 1u) << unload;
+        EXPECT_EQ(agent.WaitPumpingMessages(), 0u) << unload;
+        EXPECT_TRUE(Gone(window)) << unload;
+    }
+    // Without an agent it ends at once, showing nothing.
+    tray_.Clear();
+    EXPECT_EQ(testing_support::RunToExit(AgentCommand("-u")), 1u);
+    EXPECT_TRUE(tray_.Calls().empty());
+}
+
+TEST_F(TraysrvTest, CloseHidesTrayExitEndsAndTracesAreKept) {
+    ChildProcess& agent = StartAgent();
+    const HWND window = FindOf(agent);
+    SendMessageA(window, tray::kTrayNotifyMessage, tray::kTrayIconId, WM_MOUSEMOVE);
+    SendMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(agent.IsRunning());
+    char trace[256] = {};
+    SendMessageA(GetDlgItem(window, tray::kTraceEditId), WM_GETTEXT, sizeof trace,
+                 reinterpret_cast<LPARAM>(trace));
+    EXPECT_STREQ(trace, "Tray notification: ID=3, lEvent=0x0200 WM_MOUSEMOVE\r\n");
+    SendMessageA(window, tray::kTrayExitMessage, 0, 0);
+    EXPECT_EQ(agent.WaitPumpingMessages(), 0u);
+    EXPECT_TRUE(Gone(window));
+}
+
+TEST_F(TraysrvTest, ANewTaskbarGetsTheIconAgain) {
+    // Started while no taskbar takes icons.
+    tray_.Refuse(true);
+    ChildProcess& agent = StartAgent();
+    const HWND window = FindOf(agent);
+    EXPECT_FALSE(tray_.Shows(window, tray::kTrayIconId));
+    tray_.Refuse(false);
+    PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(WaitPumping([&] { return tray_.Shows(window, tray::kTrayIconId); }));
+    // And once more, as after a restart of the shell.
+    tray_.Clear();
+    PostMessageA(window, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(WaitPumping([&] { return tray_.Shows(window, tray::kTrayIconId); }));
+    EXPECT_EQ(tray_.Calls().front().action, static_cast<DWORD>(NIM_ADD));
+    SendMessageA(window, tray::kTrayExitMessage, 0, 0);
+    EXPECT_EQ(agent.WaitPumpingMessages(), 0u);
+}
+
+// trayclose.exe ends the agent whatever it shows, and a new agent can
+// start at once.
+class TraycloseTest : public TraysrvTest {
+protected:
+    void EndWhileShowing(UINT message, WPARAM wParam, LPARAM lParam, const char* windowClass) {
+        ChildProcess& agent = StartAgent();
+        const HWND window = FindOf(agent);
+        PostMessageA(window, message, wParam, lParam);
+        EXPECT_TRUE(WaitPumping([&] { return FindOf(agent, windowClass) != nullptr; }));
+        EXPECT_EQ(RunTrayclose(), 0u);
+        EXPECT_TRUE(Gone(window));
+        EXPECT_EQ(agent.WaitPumpingMessages(), 0u);
+        ChildProcess& next = StartAgent();
+        EXPECT_NE(FindOf(next), nullptr);
+        EXPECT_EQ(RunTrayclose(), 0u);
+        EXPECT_EQ(next.WaitPumpingMessages(), 0u);
+    }
+    static std::optional<DWORD> RunTrayclose() {
+        return testing_support::RunToExit("\"" + PathBesideTest("trayclose.exe") + "\"");
+    }
+};
+
+TEST_F(TraycloseTest, EndsTheAgentWhileItsMenuIsOpen) {
+    EndWhileShowing(tray::kTrayNotifyMessage, tray::kTrayIconId, WM_RBUTTONUP, "#32768");
+}
+
+TEST_F(TraycloseTest, EndsTheAgentWhileItsAboutBoxIsOpen) {
+    EndWhileShowing(WM_COMMAND, tray::kAboutCommand, 0, "#32770");
+}
+
+TEST_F(TraysrvTest, AMissingLanguageLibraryIsNamedAndTheAgentRunsInEnglish) {
+    const testing_support::ScratchDirectory empty;
+    SetSetting("Directory", "Path", empty.Path());
+    SetSetting("Language", "Value", "German");
+    ChildProcess& agent = *agents_.emplace_back(std::make_unique<ChildProcess>(AgentCommand()));
+    BoxAnswerer answerer(agent.Id());
+    EXPECT_TRUE(WaitPumping([&] { return !answerer.Answered().empty(); }));
+    EXPECT_TRUE(WaitPumping([&] { return FindOf(agent) != nullptr && agent.IsIdle(); }));
+    ASSERT_EQ(answerer.Answered().size(), 1u);
+    EXPECT_EQ(answerer.Answered()[0].text, "Loading Language DLL failed!");
+    EXPECT_EQ(answerer.Answered()[0].caption, empty.Path() + "TaviTrayResGerman.dll");
+    SendMessageA(FindOf(agent), tray::kTrayExitMessage, 0, 0);
+    EXPECT_EQ(agent.WaitPumpingMessages(), 0u);
+}
+
+}  // namespace
