@@ -70,7 +70,8 @@ void CControlsDlg::FillLanguageList() {
         if (index < 0) {
             continue;
         }
-        SendMessageA(list, CB_SETITEMDATA, static_cast<WPARAM>(index), ItemData(row));
+        SendMessageA(list, CB_SETITEMDATA, static_cast<WPARAM>(index),
+                     static_cast<LPARAM>(ItemData(row)));
         if (row.code == languageAtOpen_) {
             SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
         }

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "hid_api.h"
-#include "hid_file.h"
+#include "hid_device_file.h"
 #include "hid_identity.h"
 
 namespace applet {

@@ -1,7 +1,7 @@
 #include "hid_identity.h"
 
 #include "headset_ids.h"
-#include "hid_file.h"
+#include "hid_device_file.h"
 
 namespace headset {
 namespace {

@@ -9,16 +9,6 @@ namespace {
 
 DialogUser* activeUser = nullptr;
 
-BOOL CALLBACK NoteShownDialog(HWND window, LPARAM found) {
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::string(className) == "#32770" && IsWindowVisible(window)) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 constexpr char kProgramClass[] = "TavimoAppletTestProgram";
 
 }  // namespace
@@ -37,8 +27,7 @@ void CALLBACK DialogUser::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (activeUser == nullptr || activeUser->acted_) {
         return;
     }
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), NoteShownDialog, reinterpret_cast<LPARAM>(&dialog));
+    const HWND dialog = testing_support::ShownDialog();
     if (dialog == nullptr) {
         return;
     }
@@ -81,12 +70,6 @@ LRESULT CALLBACK ProgramWindow::WindowProc(HWND window, UINT message, WPARAM wPa
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
-}
-
-std::string TextOf(HWND window) {
-    char text[1024] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
 }
 
 std::vector<std::string> ListedLanguages(HWND dialog) {

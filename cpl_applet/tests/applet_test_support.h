@@ -67,7 +67,6 @@ std::vector<std::string> ListedLanguages(HWND dialog);
 // Selects the list item whose data carries languageId and tells the dialog,
 // as a user's pick does; false when no item has it.
 bool PickLanguage(HWND dialog, unsigned languageId);
-std::string TextOf(HWND window);
 
 // Copies the built file beside the test into folder under name.
 void CopyBeside(const testing_support::ScratchDirectory& folder, const char* built,

@@ -20,8 +20,8 @@
 namespace {
 
 using applet_tests::ProgramWindow;
-using applet_tests::TextOf;
 using testing_support::PathBesideTest;
+using testing_support::WindowText;
 
 constexpr char kLanguageKey[] = "Software\\Quorvel\\Tavimo\\Language";
 constexpr char kDirectoryKey[] = "Software\\Quorvel\\Tavimo\\Directory";
@@ -88,10 +88,10 @@ TEST_F(ControlPanelTest, OneDialogShowsTheInstallationAndOkEndsTheControlPanel) 
     testing_support::ChildProcess panel(command);
     const HWND dialog = AwaitDialog(panel);
     ASSERT_NE(dialog, nullptr) << "no dialog from " << command;
-    EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_LOCATION)), directory);
-    EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_SOFTWARE_VERSION)), "2.00.000");
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_LOCATION)), directory);
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_SOFTWARE_VERSION)), "2.00.000");
     // Wine's own HID devices are another vendor's.
-    EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_FIRMWARE_VERSION)), "N/A");
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_FIRMWARE_VERSION)), "N/A");
     EXPECT_EQ(SendMessageA(GetDlgItem(dialog, IDC_LANGUAGE_LIST), CB_GETCOUNT, 0, 0), 6);
     EXPECT_EQ(CloseEveryDialog(panel, dialog, IDOK), 1);
     EXPECT_EQ(StoredLanguage(), "English");

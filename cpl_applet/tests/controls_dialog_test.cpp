@@ -19,6 +19,7 @@
 #include "scratch_directory.h"
 #include "scratch_registry.h"
 #include "test_registry.h"
+#include "test_window.h"
 #include "virtual_hid.h"
 #include "window_titles.h"
 
@@ -28,8 +29,8 @@ using applet_tests::DialogUser;
 using applet_tests::ListedLanguages;
 using applet_tests::ProgramWindow;
 using applet_tests::SelectedLanguage;
-using applet_tests::TextOf;
 using devices::VirtualHid;
+using testing_support::WindowText;
 
 const std::string kProduct = "Software\\Quorvel\\Tavimo\\";
 const std::string kHelpControl = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
@@ -53,15 +54,6 @@ VirtualHid::Device OtherVendor() {
     device.vendorId = 0x845E;
     device.serial = L"200-1-mouse";
     return device;
-}
-
-const HelpCall* RecordedHelp() {
-    using LastCall = const void*(WINAPI*)();
-    const HMODULE recorder = GetModuleHandleA("help_recorder.dll");
-    const auto last = recorder == nullptr ? nullptr
-                                          : reinterpret_cast<LastCall>(reinterpret_cast<void*>(
-                                                GetProcAddress(recorder, "LastHelpCall")));
-    return last != nullptr ? static_cast<const HelpCall*>(last()) : nullptr;
 }
 
 class ControlsDialogTest : public ::testing::Test {
@@ -157,7 +149,7 @@ TEST_F(ControlsDialogTest, TheTemplateHoldsEveryControlAsDrawnAndShowsTheTopPart
     };
     // No stored language, no headset: every text stays as the template has it.
     Run([&](HWND dialog) {
-        EXPECT_EQ(TextOf(dialog), "Tavimo USB Audio Controls");
+        EXPECT_EQ(WindowText(dialog), "Tavimo USB Audio Controls");
         const auto style = static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE));
         EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_VISIBLE),
                   static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_VISIBLE));
@@ -209,7 +201,7 @@ TEST_F(ControlsDialogTest, TheTemplateHoldsEveryControlAsDrawnAndShowsTheTopPart
             } else {
                 EXPECT_EQ(actual.bottom - actual.top, expected.bottom) << c.id;
             }
-            EXPECT_EQ(TextOf(control), c.text) << c.id;
+            EXPECT_EQ(WindowText(control), c.text) << c.id;
         }
         EXPECT_TRUE(ListedLanguages(dialog).empty());
     });
@@ -236,8 +228,8 @@ TEST_F(ControlsDialogTest, WithoutALanguageLibraryTheListComesFromTheAppletsOwnT
                 << text;
         }
         // The labels: the applet's own table holds none of them.
-        EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_LANGUAGE_LABEL)), "Language");
-        EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_LOCATION)), folder.Path());
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_LANGUAGE_LABEL)), "Language");
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_LOCATION)), folder.Path());
     });
 }
 
@@ -248,10 +240,10 @@ TEST_F(ControlsDialogTest, ALanguageLibraryGivesTheLabelsAndTheList) {
     Run([&](HWND dialog) {
         EXPECT_EQ(ListedLanguages(dialog), kSortedLanguages);
         EXPECT_EQ(SelectedLanguage(dialog), "Deutsch");
-        EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_LANGUAGE_LABEL)), "Sprache");
-        EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_HELP_BUTTON)), "Hilfe");
-        EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_LOCATION_LABEL)), "Installationsordner");
-        EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_SOFTWARE_VERSION)), "2.00.000");
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_LANGUAGE_LABEL)), "Sprache");
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_HELP_BUTTON)), "Hilfe");
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_LOCATION_LABEL)), "Installationsordner");
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_SOFTWARE_VERSION)), "2.00.000");
         EXPECT_NE(GetModuleHandleA((folder.Path() + "TAVI_DE.DLL").c_str()), nullptr);
     });
     // The dialog's own library went with it.
@@ -264,7 +256,7 @@ TEST_F(ControlsDialogTest, AnUnknownStoredNameSelectsEnglishAndLoadsItsLibrary) 
     Run([&](HWND dialog) {
         EXPECT_EQ(SelectedLanguage(dialog), "English");
         EXPECT_NE(GetModuleHandleA((folder.Path() + "TAVI_EN.DLL").c_str()), nullptr);
-        EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_SOFTWARE_LABEL)), "Software Version");
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_SOFTWARE_LABEL)), "Software Version");
     });
 }
 
@@ -283,8 +275,8 @@ TEST_F(ControlsDialogTest, UnreadableSettingsLeaveTheTemplateTexts) {
                     static_cast<DWORD>(setting.bytes.size()));
         Run([&](HWND dialog) {
             EXPECT_TRUE(ListedLanguages(dialog).empty());
-            EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_LOCATION)), "C:\\WINDOWS");
-            EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_SOFTWARE_VERSION)), "1.0");
+            EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_LOCATION)), "C:\\WINDOWS");
+            EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_SOFTWARE_VERSION)), "1.0");
         });
     }
     // Unterminated, it is read as far as it goes.
@@ -293,8 +285,8 @@ TEST_F(ControlsDialogTest, UnreadableSettingsLeaveTheTemplateTexts) {
     // A directory too long for a path is no directory.
     machine.SetString(kProduct + "Directory", "Path", "C:\\" + std::string(300, 'd'));
     Run([&](HWND dialog) {
-        EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_LOCATION)), "");
-        EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_SOFTWARE_VERSION)), "1.0");
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_LOCATION)), "");
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_SOFTWARE_VERSION)), "1.0");
     });
 }
 
@@ -303,7 +295,7 @@ TEST_F(ControlsDialogTest, AVersionBlockOfAnotherLanguageOrCodePageIsNoVersion) 
     for (const char* built : {"version_german.dll", "version_ansi.dll"}) {
         Install(built, "TAVIMO.EXE");
         Run([&](HWND dialog) {
-            EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_SOFTWARE_VERSION)), "1.0") << built;
+            EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_SOFTWARE_VERSION)), "1.0") << built;
         });
     }
 }
@@ -327,8 +319,8 @@ TEST_P(HeadsetRowTest, CaptionFirmwareAndHelpFileFollowTheHeadset) {
     }
     Choose("Spanish");
     Run([&](HWND dialog) {
-        EXPECT_EQ(TextOf(dialog), row.caption);
-        EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_FIRMWARE_VERSION)), row.firmware);
+        EXPECT_EQ(WindowText(dialog), row.caption);
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_FIRMWARE_VERSION)), row.firmware);
         // Nothing of the device is held once the dialog is initialised.
         EXPECT_EQ(hid.OpenHandles(), 0);
         EXPECT_EQ(hid.LivePreparsedData(), 0);
@@ -365,8 +357,8 @@ TEST_F(ControlsDialogTest, TheFirstDeviceOfTheMakerThatOpensFullyIsUsed) {
     hid.Plug(Headset(0x0D31, L"300-2-second"));
     hid.Plug(Headset(0x0B52, L"200-3-third"));
     Run([&](HWND dialog) {
-        EXPECT_EQ(TextOf(dialog), "Tavimo USB Audio Controls");
-        EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_FIRMWARE_VERSION)), "second");
+        EXPECT_EQ(WindowText(dialog), "Tavimo USB Audio Controls");
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_FIRMWARE_VERSION)), "second");
         EXPECT_EQ(hid.OpenHandles(), 0);
         EXPECT_EQ(hid.LivePreparsedData(), 0);
     });
@@ -378,8 +370,8 @@ TEST_F(ControlsDialogTest, AnUnreadableOrOverlongSerialNumberStillFindsTheHeadse
     hid.Plug(unreadable);
     Choose("English");
     Run([&](HWND dialog) {
-        EXPECT_EQ(TextOf(dialog), "Tavimo USB Audio Controls");
-        EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_FIRMWARE_VERSION)), "N/A");
+        EXPECT_EQ(WindowText(dialog), "Tavimo USB Audio Controls");
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_FIRMWARE_VERSION)), "N/A");
         SendMessageA(GetDlgItem(dialog, IDC_HELP_BUTTON), BM_CLICK, 0, 0);
         ASSERT_NE(RecordedHelp(), nullptr);
         EXPECT_EQ(RecordedHelp()->target,
@@ -393,8 +385,8 @@ TEST_F(ControlsDialogTest, AnUnreadableOrOverlongSerialNumberStillFindsTheHeadse
     overlong.Plug(device);
     applet::CControlsDlg dialog(GetModuleHandleA(nullptr), overlong);
     const DialogUser user([&](HWND shown) {
-        EXPECT_EQ(TextOf(shown), "Tavimo Pro USB Audio Controls");
-        EXPECT_EQ(TextOf(GetDlgItem(shown, IDC_FIRMWARE_VERSION)), std::string(249, '7'));
+        EXPECT_EQ(WindowText(shown), "Tavimo Pro USB Audio Controls");
+        EXPECT_EQ(WindowText(GetDlgItem(shown, IDC_FIRMWARE_VERSION)), std::string(249, '7'));
     });
     dialog.DoModal(nullptr);
 }
@@ -417,7 +409,7 @@ TEST_F(ControlsDialogTest, APickIsStoredWithItsTerminatorAndAnnouncedToBothProgr
         EXPECT_EQ(trayAgent.Messages(), std::vector<ProgramWindow::Received>{changed});
         EXPECT_FALSE(IsIconic(controlCenter.get()));
         // The dialog follows its own pick.
-        EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_LANGUAGE_LABEL)), "Sprache");
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_LANGUAGE_LABEL)), "Sprache");
         // The same pick again is stored and announced again.
         ASSERT_TRUE(applet_tests::PickLanguage(dialog, 7));
         EXPECT_EQ(trayAgent.Messages().size(), 2u);
