@@ -17,11 +17,14 @@ std::optional<std::string> StoredLanguage() {
                               kLanguageBytes);
 }
 
-bool StoreLanguage(std::string_view name) {
+bool StoreLanguage(std::string_view name, LanguageKey which) {
     HKEY opened = nullptr;
     const std::string path = std::string(kProductKey) + "Language";
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        &opened, nullptr) != ERROR_SUCCESS) {
+    const LONG result = which == LanguageKey::kCreate
+                            ? RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0,
+                                              KEY_SET_VALUE, nullptr, &opened, nullptr)
+                            : RegOpenKeyA(HKEY_LOCAL_MACHINE, path.c_str(), &opened);
+    if (result != ERROR_SUCCESS) {
         return false;
     }
     const UniqueKey key(opened);
@@ -29,6 +32,19 @@ bool StoreLanguage(std::string_view name) {
     return RegSetValueExA(key.get(), "Value", 0, REG_SZ,
                           reinterpret_cast<const BYTE*>(text.c_str()),
                           static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
+}
+
+void AnnounceLanguage() {
+    if (const HWND controlCenter = FindWindowA(nullptr, kControlCenterTitle)) {
+        if (IsIconic(controlCenter)) {
+            ShowWindow(controlCenter, SW_RESTORE);
+        }
+        SetForegroundWindow(controlCenter);
+        PostMessageA(controlCenter, kLanguageChangedMessage, 0, 0);
+    }
+    if (const HWND trayAgent = FindWindowA(nullptr, kTrayAgentTitle)) {
+        PostMessageA(trayAgent, kLanguageChangedMessage, 0, 0);
+    }
 }
 
 bool SwitchLanguage(std::string_view name) {

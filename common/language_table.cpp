@@ -1,5 +1,7 @@
 #include "language_table.h"
 
+#include <utility>
+
 #include "language_rules.h"
 #include "language_switch.h"
 #include "outside_library.h"
@@ -28,10 +30,10 @@ std::string InstallDirectory() {
         .value_or("");
 }
 
-// The folder of this program, ending in a backslash; empty when unknown.
-std::string ProgramFolder() {
+// The folder of module's file, ending in a backslash; empty when unknown.
+std::string ModuleFolder(HMODULE module) {
     char path[kMaxPathBytes] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    const DWORD length = GetModuleFileNameA(module, path, sizeof path);
     if (length == 0 || length >= sizeof path) {
         return "";
     }
@@ -53,7 +55,9 @@ UniqueModule LoadHelpControl() {
 
 }  // namespace
 
-LanguageTable::LanguageTable() : languageId_(kEnglish) {
+LanguageTable::LanguageTable() : LanguageTable(OwnModule()) {}
+
+LanguageTable::LanguageTable(HMODULE resources) : resources_(resources), languageId_(kEnglish) {
     Reload();
 }
 
@@ -61,11 +65,31 @@ int LanguageTable::Reload() {
     if (const std::optional<std::string> name = StoredLanguage()) {
         languageId_ = LanguageIdOf(*name);
     }
+    return Load();
+}
+
+int LanguageTable::SwitchTo(unsigned languageId) {
+    if (languageId == languageId_) {
+        return 1;
+    }
+    const unsigned previous = std::exchange(languageId_, languageId);
+    if (Load() != 0) {
+        return 1;
+    }
+    languageId_ = previous;
+    Load();
+    return 0;
+}
+
+int LanguageTable::Load() {
     // No entry may outlive the library it points into.
     getString_ = nullptr;
     library_.reset();
+    directory_ = InstallDirectory();
+    // Without a directory the library lies beside the file that holds the
+    // texts (the program, or a library running inside another program).
     const std::optional<std::string> path =
-        LanguageLibraryPath(InstallDirectory(), ProgramFolder(), languageId_);
+        LanguageLibraryPath(directory_, ModuleFolder(resources_), languageId_);
     if (!path) {
         return 1;
     }
@@ -88,7 +112,7 @@ std::string LanguageTable::Text(unsigned id) const {
         text[sizeof text - 1] = '\0';  // whatever the library did
         return text;
     }
-    const int length = LoadStringA(OwnModule(), id, text, sizeof text);
+    const int length = LoadStringA(resources_, id, text, sizeof text);
     return length > 0 ? std::string(text, static_cast<std::size_t>(length)) : std::string();
 }
 

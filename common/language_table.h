@@ -15,20 +15,29 @@ namespace tavimo {
 
 class LanguageTable {
 public:
-    // English, then the stored language.
+    // English, then the stored language; the program's own texts come from
+    // resources (the module this code is linked into when none is given).
     LanguageTable();
+    explicit LanguageTable(HMODULE resources);
 
     // Reads the stored language and the installation directory again and
     // loads that language's library. 1 when the program's texts are served
     // (by the library, or its own English when the library does not load);
     // 0 when the library loaded but lacked "GetString".
     int Reload();
+    // Serves languageId from now on: nothing when it is already served;
+    // otherwise its library is loaded, and when that fails (a library
+    // without "GetString") the previous language's is loaded again. The
+    // result as Reload's for the new language.
+    int SwitchTo(unsigned languageId);
 
     // The text of string id: the library's when it serves the id, else the
     // program's own; empty when neither has it. At most 1023 characters.
     std::string Text(unsigned id) const;
 
     unsigned LanguageId() const { return languageId_; }
+    // The installation directory as read at the last load.
+    const std::string& Directory() const { return directory_; }
     // The help file for a headset in the stored language; only the help
     // folder when no language is stored; nothing when the path is too long.
     std::optional<std::string> HelpPath(unsigned productId, int model) const;
@@ -36,7 +45,12 @@ public:
 private:
     using GetStringEntry = int(__cdecl*)(unsigned id, char* buffer, unsigned size);
 
+    // Loads the current language's library.
+    int Load();
+
+    HMODULE resources_;
     unsigned languageId_;
+    std::string directory_;
     UniqueModule library_;
     GetStringEntry getString_ = nullptr;
 };

@@ -5,8 +5,9 @@
 namespace framework {
 
 INT_PTR CDialog::DoModal(HWND parent) {
-    return DialogBoxParamA(ResourceSource(), MAKEINTRESOURCEA(templateId_), parent,
-                           StaticDialogProc, reinterpret_cast<LPARAM>(this));
+    return DialogBoxParamA(resources_ != nullptr ? resources_ : ResourceSource(),
+                           MAKEINTRESOURCEA(templateId_), parent, StaticDialogProc,
+                           reinterpret_cast<LPARAM>(this));
 }
 
 BOOL CDialog::OnCommand(UINT id, UINT /*code*/) {

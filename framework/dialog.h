@@ -9,7 +9,10 @@ namespace framework {
 
 class CDialog {
 public:
-    explicit CDialog(UINT templateId) : templateId_(templateId) {}
+    // The template is loaded from resources, or from the framework's
+    // resource source when none is given.
+    explicit CDialog(UINT templateId, HINSTANCE resources = nullptr)
+        : templateId_(templateId), resources_(resources) {}
     virtual ~CDialog() = default;
     CDialog(const CDialog&) = delete;
     CDialog& operator=(const CDialog&) = delete;
@@ -38,6 +41,7 @@ private:
     static INT_PTR CALLBACK StaticDialogProc(HWND dialog, UINT message, WPARAM wParam,
                                              LPARAM lParam);
     UINT templateId_;
+    HINSTANCE resources_;
 };
 
 }  // namespace framework

@@ -21,6 +21,34 @@ void PumpMessages() {
 }
 
 namespace {
+
+BOOL CALLBACK NoteShownDialog(HWND window, LPARAM found) {
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (std::string(className) == "#32770" && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND ShownDialog() {
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), NoteShownDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+std::string WindowText(HWND window) {
+    char text[2048] = {};
+    if (window != nullptr) {
+        GetWindowTextA(window, text, sizeof text);
+    }
+    return text;
+}
+
+namespace {
 BOOL CALLBACK CountOne(HWND, LPARAM counter) {
     ++*reinterpret_cast<int*>(counter);
     return TRUE;

@@ -26,6 +26,12 @@ private:
 // Dispatches the thread's pending messages.
 void PumpMessages();
 
+// The first visible dialog of this thread; null when none shows.
+HWND ShownDialog();
+
+// A window's text; empty for no window.
+std::string WindowText(HWND window);
+
 // The number of child windows of parent.
 int CountChildren(HWND parent);
 

@@ -73,13 +73,26 @@ unsigned LanguageIdOf(std::string_view name) {
     return kEnglish;
 }
 
-const char* LanguageLibraryName(unsigned languageId) {
+namespace {
+
+// The language of an id; English for any id without one.
+const Language& LanguageOf(unsigned languageId) {
     for (const Language& language : kLanguages) {
         if (language.id == languageId) {
-            return language.library;
+            return language;
         }
     }
-    return kLanguages.front().library;
+    return kLanguages.front();
+}
+
+}  // namespace
+
+std::string_view LanguageNameOf(unsigned languageId) {
+    return LanguageOf(languageId).name;
+}
+
+const char* LanguageLibraryName(unsigned languageId) {
+    return LanguageOf(languageId).library;
 }
 
 std::optional<std::string> LanguageLibraryPath(std::string_view directory,

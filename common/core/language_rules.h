@@ -32,6 +32,9 @@ std::optional<std::size_t> LanguageNameIndex(std::string_view name);
 // "Italian" or "Spanish" exactly (case counts); English for any other text.
 unsigned LanguageIdOf(std::string_view name);
 
+// The name a language is stored by; "English" for any id without one.
+std::string_view LanguageNameOf(unsigned languageId);
+
 // The file name of the library serving a language; English's for any id
 // without one.
 const char* LanguageLibraryName(unsigned languageId);

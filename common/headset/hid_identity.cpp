@@ -1,5 +1,8 @@
 #include "hid_identity.h"
 
+#include "headset_ids.h"
+#include "hid_device_file.h"
+
 namespace headset {
 namespace {
 
@@ -32,6 +35,18 @@ bool ReadHidIdentity(devices::HidApi& api, HANDLE device, PreparsedData& prepars
            api.GetCaps(preparsed.get(), &identity.caps) == HIDP_STATUS_SUCCESS;
 }
 
+bool IsVendorDevice(devices::HidApi& api, const std::string& path) {
+    const HidFile probe(
+        api, api.CreateDeviceFile(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  OPEN_EXISTING, FILE_FLAG_OVERLAPPED));
+    if (!probe) {
+        return false;
+    }
+    HIDD_ATTRIBUTES attributes = {};
+    attributes.Size = sizeof attributes;
+    return api.GetAttributes(probe.get(), &attributes) && attributes.VendorID == tavimo::kVendorId;
+}
+
 std::optional<std::wstring> ReadHidString(devices::HidApi& api, HidStringQuery query,
                                           HANDLE device) {
     wchar_t text[kStringCharacters] = {};
@@ -40,6 +55,11 @@ std::optional<std::wstring> ReadHidString(devices::HidApi& api, HidStringQuery q
     }
     text[kStringCharacters - 1] = L'\0';
     return std::wstring(text);
+}
+
+std::string ReadAnsiHidString(devices::HidApi& api, HidStringQuery query, HANDLE device) {
+    const std::optional<std::wstring> text = ReadHidString(api, query, device);
+    return text ? ToAnsi(*text).value_or("") : std::string();
 }
 
 std::optional<std::string> ToAnsi(const std::wstring& text) {

@@ -44,12 +44,21 @@ struct HidIdentity {
 bool ReadHidIdentity(devices::HidApi& api, HANDLE device, PreparsedData& preparsed,
                      HidIdentity& identity);
 
+// Whether the device at path is one of the maker's (vendor id 0xA5C1): it is
+// opened for overlapped reading, its attributes read and the file closed
+// again. False when any step fails.
+bool IsVendorDevice(devices::HidApi& api, const std::string& path);
+
 // One of the device's strings (manufacturer, product, serial number), read
 // into room for 256 UTF-16 characters and terminated whatever the device
 // wrote; nothing when the device does not give it.
 using HidStringQuery = BOOLEAN (devices::HidApi::*)(HANDLE device, void* buffer, ULONG size);
 std::optional<std::wstring> ReadHidString(devices::HidApi& api, HidStringQuery query,
                                           HANDLE device);
+
+// One of the device's strings in the ANSI code page; empty when it cannot be
+// read or converted.
+std::string ReadAnsiHidString(devices::HidApi& api, HidStringQuery query, HANDLE device);
 
 // UTF-16 to the ANSI code page, at most 255 bytes and the terminating zero; nothing when the text
 // does not convert or does not fit.

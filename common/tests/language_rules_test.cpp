@@ -27,6 +27,16 @@ TEST(LanguageRulesTest, OnlyExactNamesChooseALanguage) {
     EXPECT_EQ(tavimo::LanguageNameIndex(""), std::nullopt);
 }
 
+TEST(LanguageRulesTest, EveryIdIsStoredByANameThatChoosesItAgain) {
+    for (unsigned id : {tavimo::kDutch, tavimo::kEnglish, tavimo::kFrench, tavimo::kGerman,
+                        tavimo::kItalian, tavimo::kSpanish}) {
+        EXPECT_EQ(LanguageIdOf(tavimo::LanguageNameOf(id)), id) << id;
+    }
+    EXPECT_EQ(tavimo::LanguageNameOf(tavimo::kGerman), "German");
+    EXPECT_EQ(tavimo::LanguageNameOf(0), "English");
+    EXPECT_EQ(tavimo::LanguageNameOf(0xFFFFu), "English");
+}
+
 TEST(LanguageRulesTest, LibraryPathKeepsTheDoubledSeparatorAndNeverUsesTheBareName) {
     // The installation writes its directory with a trailing backslash; the
     // doubled separator is what Windows has always been given.

@@ -224,15 +224,6 @@ INSTANTIATE_TEST_SUITE_P(EveryLanguage, LanguageLibraryTest,
                          ::testing::Values("TAVI_EN.dll", "TAVI_NL.dll", "TAVI_FR.dll",
                                            "TAVI_DE.dll", "TAVI_IT.dll", "TAVI_ES.dll"));
 
-const HelpCall* RecordedHelp() {
-    using LastCall = const void*(WINAPI*)();
-    const HMODULE recorder = GetModuleHandleA("help_recorder.dll");
-    const auto last = recorder == nullptr ? nullptr
-                                          : reinterpret_cast<LastCall>(reinterpret_cast<void*>(
-                                                GetProcAddress(recorder, "LastHelpCall")));
-    return last != nullptr ? static_cast<const HelpCall*>(last()) : nullptr;
-}
-
 class HelpControlTest : public ::testing::Test {
 protected:
     void Register(const std::string& library) const {

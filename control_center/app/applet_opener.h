@@ -3,10 +3,10 @@
 #pragma once
 
 #include "desktop.h"
+#include "window_titles.h"
 
 namespace tavimo {
 
-inline constexpr char kAppletTitle[] = "Tavimo USB Audio Controls";
 inline constexpr char kAppletCommandLine[] = "control.exe tavictrl.cpl";
 
 void OpenApplet(Desktop& desktop);

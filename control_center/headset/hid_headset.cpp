@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "headset_ids.h"
 #include "interface_walk.h"
 #include "model_number.h"
 
@@ -21,17 +20,7 @@ int HidHeadset::FindAndOpen() {
     GUID hid;
     api_.GetHidGuid(&hid);
     WalkInterfaces(api_, hid, [this](const std::string& path) {
-        const HANDLE probe = api_.CreateDeviceFile(path.c_str(), GENERIC_READ, kShare,
-                                                   OPEN_EXISTING, FILE_FLAG_OVERLAPPED);
-        if (probe == INVALID_HANDLE_VALUE) {
-            return false;
-        }
-        HIDD_ATTRIBUTES attributes = {};
-        attributes.Size = sizeof attributes;
-        const bool ours =
-            api_.GetAttributes(probe, &attributes) && attributes.VendorID == tavimo::kVendorId;
-        api_.CloseHandle(probe);
-        return ours && Open(path) == 1;
+        return IsVendorDevice(api_, path) && Open(path) == 1;
     });
     return IsOpen() ? 1 : 0;
 }
@@ -40,16 +29,9 @@ bool HidHeadset::ReadIdentity() {
     if (!ReadHidIdentity(api_, read_, preparsed_, identity_)) {
         return false;
     }
-    const auto read = [&](HidStringQuery query, std::string& out) {
-        if (const auto text = ReadHidString(api_, query, read_)) {
-            if (const auto converted = ToAnsi(*text)) {
-                out = *converted;
-            }
-        }
-    };
-    read(&devices::HidApi::GetManufacturerString, manufacturer_);
-    read(&devices::HidApi::GetProductString, product_);
-    read(&devices::HidApi::GetSerialNumberString, serial_);
+    manufacturer_ = ReadAnsiHidString(api_, &devices::HidApi::GetManufacturerString, read_);
+    product_ = ReadAnsiHidString(api_, &devices::HidApi::GetProductString, read_);
+    serial_ = ReadAnsiHidString(api_, &devices::HidApi::GetSerialNumberString, read_);
     return true;
 }
 

@@ -171,6 +171,10 @@ HANDLE VirtualHid::CreateDeviceFile(const char* path, DWORD access, DWORD, DWORD
     const std::lock_guard<std::mutex> guard(lock_);
     for (std::size_t device = 0; device < devices_.size(); ++device) {
         if (PathOf(device) == path && !unplugged_[device]) {
+            if ((access & GENERIC_WRITE) != 0 && !devices_[device].opensForWriting) {
+                SetLastError(ERROR_ACCESS_DENIED);
+                return INVALID_HANDLE_VALUE;
+            }
             files_.push_back({device, (access & GENERIC_WRITE) != 0});
             return reinterpret_cast<HANDLE>(kFileBase + (files_.size() - 1) * 4);
         }
@@ -349,6 +353,14 @@ BOOLEAN VirtualHid::GetProductString(HANDLE device, void* buffer, ULONG size) {
     return CopyString(device, &Device::product, buffer, size);
 }
 BOOLEAN VirtualHid::GetSerialNumberString(HANDLE device, void* buffer, ULONG size) {
+    {
+        const std::lock_guard<std::mutex> guard(lock_);
+        const OpenFile* open = FileOf(device);
+        if (open != nullptr && !devices_[open->device].serialReadable) {
+            SetLastError(ERROR_GEN_FAILURE);
+            return FALSE;
+        }
+    }
     return CopyString(device, &Device::serial, buffer, size);
 }
 

@@ -36,6 +36,10 @@ public:
         bool hasVolumeRange = false;
         LONG gainMinimum = 0, gainMaximum = 15;
         bool failPreparsedData = false;
+        // A device that another program holds: it opens for reading only.
+        bool opensForWriting = true;
+        // A device whose serial-number string cannot be read at all.
+        bool serialReadable = true;
         // A faulty device: its strings fill the caller's buffer as far as
         // they reach, without a terminating zero.
         bool unterminatedStrings = false;

@@ -8,7 +8,9 @@
 # <id>_<name>_<size>.svg (one square SVG per size, each drawn for its size),
 # become control_center/resources/icons/<id>.ico: one 32-bit image with a mask
 # per size, smallest first. The tray agent's icons, outside/tray_resources/
-# artwork/icons, become outside/tray_resources/icons/<id>.ico the same way.
+# artwork/icons, become outside/tray_resources/icons/<id>.ico the same way,
+# and the Control Panel applet's, cpl_applet/resources/artwork/icons, become
+# cpl_applet/resources/icons/<id>.ico with 16-colour images (ico16.py).
 # Then docs/artwork-sheet.png shows every bitmap at 2x with its id, for review.
 #
 # Run from the repository root:   sh tools/artwork/render.sh
@@ -23,9 +25,11 @@ set -eu
 
 src=control_center/resources/artwork/src
 out=control_center/resources/bitmaps
-# Pairs of icon drawings and the folder their .ico files go to.
+# Icon drawings, the folder their .ico files go to and, for 16-colour
+# images, ":16".
 icon_sets="control_center/resources/artwork/icons:control_center/resources/icons
-outside/tray_resources/artwork/icons:outside/tray_resources/icons"
+outside/tray_resources/artwork/icons:outside/tray_resources/icons
+cpl_applet/resources/artwork/icons:cpl_applet/resources/icons:16"
 sheet=docs/artwork-sheet.png
 sheet_bg='#B9BDC2'   # neutral grey behind the contact sheet
 
@@ -101,9 +105,9 @@ for bmp in "$out"/*.bmp; do
 done
 
 # Icons: every drawing of an id at its own size, gathered into one .ico.
-# render_icons SOURCE OUTPUT
+# render_icons SOURCE OUTPUT [COLOURS]
 render_icons() {
-    icon_src=$1 icon_out=$2
+    icon_src=$1 icon_out=$2 icon_colours=${3:-}
     rm -rf "$tmp/icons"
     mkdir -p "$icon_out" "$tmp/icons"
     for svg in "$icon_src"/*.svg; do
@@ -127,13 +131,18 @@ render_icons() {
         [ -d "$dir" ] || continue
         id=$(basename "$dir")
         # Sorted by the zero-padded size: the smallest image comes first.
-        convert "$dir"/*.png "ICO:$icon_out/$id.ico"
+        if [ "$icon_colours" = 16 ]; then
+            python3 tools/artwork/ico16.py "$icon_out/$id.ico" "$dir"/*.png
+        else
+            convert "$dir"/*.png "ICO:$icon_out/$id.ico"
+        fi
         icons=$((icons + 1))
     done
 }
 icons=0
 for set in $icon_sets; do
-    render_icons "${set%%:*}" "${set#*:}"
+    icon_out=${set#*:}
+    render_icons "${set%%:*}" "${icon_out%%:*}" "$(echo "$icon_out" | cut -s -d: -f2)"
 done
 
 # Contact sheet: the window-wide panels two to a row, then the items eight to a row.

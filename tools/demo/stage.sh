@@ -3,18 +3,21 @@
 # setup would lay out an installation: the demo program and demo_ctl, the
 # libraries the control center loads by name (BANDCALC.DLL and the
 # codec-access stand-in HSIO.DLL), the language libraries, the help files,
-# the shipped preset files and the test sound. Needs the win64 build.
+# the shipped preset files and the test sound; beside them the control
+# center's program file, whose version the Control Panel applet shows, and the
+# applet. Needs the win64 build.
 #   sh tools/demo/stage.sh
 set -eu
 cd "$(dirname "$0")/../.."
 bin=build/win64/bin
 folder=build/win64/demo
-for file in TavimoDemo.exe demo_ctl.exe bandcalc.dll HSIO.dll TAVI_EN.dll Help/taviEnglish.chm; do
+for file in TavimoDemo.exe demo_ctl.exe TAVIMO.exe tavictrl.cpl bandcalc.dll HSIO.dll TAVI_EN.dll Help/taviEnglish.chm; do
     [ -f "$bin/$file" ] || { echo "stage.sh: $bin/$file is missing: build the win64 preset" >&2; exit 1; }
 done
 rm -rf "$folder"
 mkdir -p "$folder"
-cp "$bin/TavimoDemo.exe" "$bin/demo_ctl.exe" "$folder/"
+cp "$bin/TavimoDemo.exe" "$bin/demo_ctl.exe" "$bin/tavictrl.cpl" "$folder/"
+cp "$bin/TAVIMO.exe" "$folder/TAVIMO.EXE"
 cp "$bin/bandcalc.dll" "$folder/BANDCALC.DLL"
 cp "$bin/HSIO.dll" "$folder/HSIO.DLL"
 for code in EN NL FR DE IT ES; do

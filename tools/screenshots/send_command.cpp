@@ -4,10 +4,12 @@
 // window) as an X geometry WIDTHxHEIGHT+LEFT+TOP.
 //   send_command [ID | c:ID | d:ID | h:ID | esc]...
 //   send_command --headset-window
+//   send_command --dialog TITLE
 // ID sends WM_COMMAND with that id to the frame; c:ID clicks the item with
 // that element id, d:ID double-clicks it, h:ID moves the mouse over it; esc
 // cancels the control center's open dialogs. --headset-window prints the
-// demo's "Virtual headset" window's rectangle instead.
+// demo's "Virtual headset" window's rectangle instead, --dialog that of the
+// dialog titled TITLE (such as the Control Panel applet's).
 #include <windows.h>
 
 #include <cstdio>
@@ -87,17 +89,25 @@ bool Drive(HWND frame, const char* arg) {
     return true;
 }
 
+// Prints the window's rectangle; 1 when there is no such window.
+int PrintWindowGeometry(HWND window) {
+    RECT r;
+    if (window == nullptr || !GetWindowRect(window, &r)) {
+        return 1;
+    }
+    PrintGeometry(r);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "--headset-window") == 0) {
-        const HWND window = FindWindowA(demo::kHeadsetWindowClass, demo::kHeadsetWindowTitle);
-        RECT r;
-        if (window == nullptr || !GetWindowRect(window, &r)) {
-            return 1;
-        }
-        PrintGeometry(r);
-        return 0;
+        return PrintWindowGeometry(
+            FindWindowA(demo::kHeadsetWindowClass, demo::kHeadsetWindowTitle));
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--dialog") == 0) {
+        return PrintWindowGeometry(FindWindowA("#32770", argv[2]));
     }
     HWND frame = FindWindowA(nullptr, kTitle);
     if (frame == nullptr) {

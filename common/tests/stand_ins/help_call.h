@@ -10,3 +10,14 @@ struct HelpCall {
     DWORD_PTR data;
     int calls;
 };
+
+// For the tests: the last call the stand-in loaded in this process
+// received; null while it is not loaded.
+inline const HelpCall* RecordedHelp() {
+    using LastCall = const void*(WINAPI*)();
+    const HMODULE recorder = GetModuleHandleA("help_recorder.dll");
+    const auto last = recorder == nullptr ? nullptr
+                                          : reinterpret_cast<LastCall>(reinterpret_cast<void*>(
+                                                GetProcAddress(recorder, "LastHelpCall")));
+    return last != nullptr ? static_cast<const HelpCall*>(last()) : nullptr;
+}
