@@ -35,3 +35,4 @@ fuzz layout_fuzz control_center/skin/fuzz/corpus control_center/skin/fuzz/layout
     "${1:-300}" "${2:--1}"
 fuzz command_line_fuzz control_center/app/fuzz/corpus control_center/app/fuzz/command_line.dict \
     1024 "${1:-300}" "${2:--1}"
+fuzz filter_list_fuzz setup/fuzz/corpus setup/fuzz/filter_list.dict 4096 "${1:-300}" "${2:--1}"

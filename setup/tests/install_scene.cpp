@@ -35,7 +35,10 @@ std::string Installed(const std::string& fileName, const std::string& systemFold
     return windows + "\\" + systemFolder + "\\" + fileName;
 }
 
-InstallScene::InstallScene() {
+InstallScene::InstallScene(Machine machine) {
+    if (machine == Machine::Scratch) {
+        machine_.emplace(HKEY_LOCAL_MACHINE);
+    }
     // Windows 98 and Me keep their libraries there.
     CreateDirectoryA((WindowsFolder() + "\\system").c_str(), nullptr);
     RemoveInstalledCopies();
@@ -66,7 +69,7 @@ std::vector<BYTE> InstallScene::SourceBytes(const std::string& fileName) {
 // them: with its path in front, a long instance name would not fit the
 // registry's ANSI calls.
 tavimo::UniqueKey InstallScene::Instance(const std::string& instance) const {
-    machine_.CreateKey(kDeviceKey9x);
+    machine_->CreateKey(kDeviceKey9x);
     HKEY device = nullptr, key = nullptr;
     EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kDeviceKey9x, 0, KEY_ALL_ACCESS, &device),
               ERROR_SUCCESS);
@@ -116,11 +119,11 @@ std::optional<std::string> InstallScene::Filters(const std::string& instance) co
 }
 
 void InstallScene::AddDeviceKey9x() const {
-    machine_.CreateKey(kDeviceKey9x);
+    machine_->CreateKey(kDeviceKey9x);
 }
 
 void InstallScene::AddDeviceKeyNT() const {
-    machine_.CreateKey(kDeviceKeyNT);
+    machine_->CreateKey(kDeviceKeyNT);
 }
 
 std::vector<BYTE> FileBytes(const std::string& path) {

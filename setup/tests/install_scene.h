@@ -30,7 +30,10 @@ std::string Installed(const std::string& fileName, const std::string& systemFold
 
 class InstallScene {
 public:
-    InstallScene();
+    // Where HKEY_LOCAL_MACHINE goes: to a scratch key, or (for the system's
+    // device installation, which keeps its own data there) nowhere else.
+    enum class Machine { Scratch, Real };
+    explicit InstallScene(Machine machine = Machine::Scratch);
     ~InstallScene();
     InstallScene(const InstallScene&) = delete;
     InstallScene& operator=(const InstallScene&) = delete;
@@ -57,7 +60,7 @@ public:
 private:
     tavimo::UniqueKey Instance(const std::string& instance) const;
 
-    testing_support::ScratchRegistry machine_{HKEY_LOCAL_MACHINE};
+    std::optional<testing_support::ScratchRegistry> machine_;
     testing_support::ScratchDirectory sources_;
     std::string previousDirectory_;
     devices::VirtualCodec codec_;

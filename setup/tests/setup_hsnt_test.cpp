@@ -146,6 +146,22 @@ TEST_F(SetupHsNT, TheUpdatesOutcomeAndTheRestartRequest) {
     EXPECT_EQ(detail_, -1);
 }
 
+// The search that looks for the INF is closed again.
+TEST_F(SetupHsNT, AnInstallLeavesNoHandleOpen) {
+    scene_.AddDeviceKeyNT();
+    system_.Plug(Headset());
+    EXPECT_EQ(Install(), 0);  // whatever loading the libraries leaves, once
+    DWORD before = 0, after = 0;
+    if (!GetProcessHandleCount(GetCurrentProcess(), &before) || before == 0) {
+        GTEST_SKIP() << "this system does not count a process's handles";
+    }
+    for (int run = 0; run < 3; ++run) {
+        EXPECT_EQ(Install(), 0);
+    }
+    ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &after));
+    EXPECT_EQ(after, before);
+}
+
 TEST_F(SetupHsNT, RemovalPutsTheHeadsetBackOnTheSystemsUsbInf) {
     char windows[MAX_PATH] = {};
     GetWindowsDirectoryA(windows, sizeof windows);
