@@ -120,14 +120,29 @@ TEST_F(Installer, ASilentInstallLaysOutTheSuiteAndRunsTheDriverStep) {
     }
 }
 
-TEST_F(Installer, AnInstallAgainReplacesTheFilesAndNoDriverSkipsTheDriverStep) {
+// Waits (within a generous limit) for a top-level window with this title.
+bool WindowAppears(const char* title) {
+    for (int wait = 0; wait < 300; ++wait) {
+        if (FindWindowA(nullptr, title) != nullptr) {
+            return true;
+        }
+        Sleep(100);
+    }
+    return false;
+}
+
+TEST_F(Installer, AnInstallOverTheRunningSuiteClosesItAndReplacesTheFiles) {
     ASSERT_EQ(RunSetup("/S /NODRIVER"), 0u);
     for (const char* file : kSupportFiles) {
         EXPECT_FALSE(Exists(Installed(file, "system32"))) << file;
     }
     const std::string marker = InstallFolder() + "\\QRV001.WAV";
     ASSERT_TRUE(DeleteFileA(marker.c_str()));
+    testing_support::ChildProcess controlCenter("\"" + InstallFolder() + "\\TAVIMO.EXE\"");
+    ASSERT_TRUE(WindowAppears("Tavimo Audio Control Center"));
+
     ASSERT_EQ(RunSetup("/S /NODRIVER"), 0u);
+    EXPECT_TRUE(controlCenter.WaitPumpingMessages().has_value());
     EXPECT_TRUE(Exists(marker));
     EXPECT_EQ(testing_support::ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayVersion"),
               "2.00.000");
