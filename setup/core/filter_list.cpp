@@ -70,12 +70,11 @@ std::string WithFilter(std::string_view list) {
     if (ListsFilter(list)) {
         return std::string(list);
     }
-    const std::string_view trimmed = Trimmed(list);
-    if (trimmed.empty() || trimmed == ",") {
-        return std::string(kFilterDriver);
+    if (WithoutFilter(list).empty()) {
+        return std::string(kFilterDriver);  // blanks and commas only: no entry to keep
     }
     std::string result(list);
-    if (trimmed.back() != ',') {
+    if (Trimmed(list).back() != ',') {
         result += ',';
     }
     result += kFilterDriver;

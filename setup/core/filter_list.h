@@ -14,7 +14,8 @@ inline constexpr std::string_view kFilterDriver = "HsFilt.sys";
 bool ListsFilter(std::string_view list);
 
 // The list with the suite's entry appended (the list itself when it holds
-// one already); a list without entries becomes "HsFilt.sys" alone.
+// one already); a list without entries (only blanks and commas, or
+// nothing) becomes "HsFilt.sys" alone.
 std::string WithFilter(std::string_view list);
 
 // The list without any of the suite's entries and without empty ones; the

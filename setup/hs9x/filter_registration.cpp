@@ -56,44 +56,45 @@ bool StoreFilters(HKEY key, const std::string& list) {
                           static_cast<DWORD>(list.size() + 1)) == ERROR_SUCCESS;
 }
 
-tavimo::UniqueKey OpenInstance(HKEY device, const std::string& instance) {
+tavimo::UniqueKey OpenKey(HKEY parent, const char* path, REGSAM access) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(device, instance.c_str(), 0, kInstanceAccess, &key) != ERROR_SUCCESS) {
+    if (RegOpenKeyExA(parent, path, 0, access, &key) != ERROR_SUCCESS) {
         return {};
     }
     return tavimo::UniqueKey(key);
+}
+
+// Relative to the device key: a subkey's name alone may be 255 characters.
+tavimo::UniqueKey OpenInstance(HKEY device, const std::string& instance) {
+    return OpenKey(device, instance.c_str(), kInstanceAccess);
 }
 
 }  // namespace
 
 tavimo::UniqueKey OpenDeviceKey9x() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kDeviceKey9x, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return {};
-    }
-    return tavimo::UniqueKey(key);
+    return OpenKey(HKEY_LOCAL_MACHINE, kDeviceKey9x, KEY_READ);
 }
 
-std::vector<std::string> FilterRegistration::Instances() const {
+bool FilterRegistration::VisitEveryInstance(bool (FilterRegistration::*visit)(const std::string&)) {
     std::vector<std::string> names;
     for (DWORD index = 0;; ++index) {
         char name[260] = {};
         DWORD capacity = sizeof name;
         if (RegEnumKeyExA(device_, index, name, &capacity, nullptr, nullptr, nullptr, nullptr) !=
             ERROR_SUCCESS) {
-            return names;
+            break;
         }
         names.emplace_back(name, std::min<std::size_t>(capacity, sizeof name - 1));
     }
+    bool all = !names.empty();
+    for (const std::string& instance : names) {
+        all = (this->*visit)(instance) && all;
+    }
+    return all;
 }
 
 bool FilterRegistration::AddToEveryInstance() {
-    const std::vector<std::string> instances = Instances();
-    bool all = !instances.empty();
-    for (const std::string& instance : instances) {
-        all = AddTo(instance) && all;
-    }
-    return all;
+    return VisitEveryInstance(&FilterRegistration::AddTo);
 }
 
 bool FilterRegistration::AddTo(const std::string& instance) {
@@ -131,12 +132,7 @@ void FilterRegistration::TakeBack() {
 }
 
 bool FilterRegistration::RemoveFromEveryInstance() {
-    const std::vector<std::string> instances = Instances();
-    bool all = !instances.empty();
-    for (const std::string& instance : instances) {
-        all = RemoveFrom(instance) && all;
-    }
-    return all;
+    return VisitEveryInstance(&FilterRegistration::RemoveFrom);
 }
 
 bool FilterRegistration::RemoveFrom(const std::string& instance) {

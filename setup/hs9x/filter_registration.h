@@ -40,7 +40,9 @@ private:
         std::optional<std::string> before;  // nothing: there was no list
     };
 
-    std::vector<std::string> Instances() const;
+    // Visits every instance (all of them, whatever one gives); false when
+    // there is none or any visit failed.
+    bool VisitEveryInstance(bool (FilterRegistration::*visit)(const std::string&));
     bool AddTo(const std::string& instance);
     bool RemoveFrom(const std::string& instance);
 

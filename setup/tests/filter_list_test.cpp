@@ -18,6 +18,7 @@ TEST(FilterList, OursIsAWholeEntryInAnyCaseAndWithBlanks) {
 TEST(FilterList, AddingAppendsOnceAndLosesNothing) {
     EXPECT_EQ(WithFilter(""), "HsFilt.sys");
     EXPECT_EQ(WithFilter("  "), "HsFilt.sys");
+    EXPECT_EQ(WithFilter(" , ,"), "HsFilt.sys");
     EXPECT_EQ(WithFilter("usbaudio.sys"), "usbaudio.sys,HsFilt.sys");
     EXPECT_EQ(WithFilter("usbaudio.sys,"), "usbaudio.sys,HsFilt.sys");
     EXPECT_EQ(WithFilter("XHsFilt.sys"), "XHsFilt.sys,HsFilt.sys");

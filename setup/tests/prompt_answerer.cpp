@@ -24,11 +24,11 @@ BOOL CALLBACK NoteBox(HWND window, LPARAM param) {
     return TRUE;
 }
 
+// The whole text, however long (a null window has none).
 std::string TextOf(HWND window) {
-    char text[2048] = {};
-    if (window != nullptr) {
-        GetWindowTextA(window, text, sizeof text);
-    }
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    const int length = GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
     return text;
 }
 
