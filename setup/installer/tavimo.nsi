@@ -9,7 +9,8 @@
 ;                 codec-access library: setup runs PARSEDRV
 ;   HAVE_TRAY     the tray agent is staged: it starts at logon
 ;   HAVE_APPLET   the Control Panel applet is staged
-; Options: /S silent (English), /NODRIVER skips the driver step.
+; Options: /S silent (English), /NODRIVER skips the driver step (of the
+; uninstaller too).
 
 Unicode false
 !if "${TARGET}" == "amd64-unicode"
@@ -145,10 +146,15 @@ Section "Tavimo"
 !endif
 SectionEnd
 
-Function DriverStep
+; Sets the error flag unless the command line holds /NODRIVER.
+!macro AskedForNoDriver
     ${GetParameters} $0
     ClearErrors
     ${GetOptions} $0 "/NODRIVER" $1
+!macroend
+
+Function DriverStep
+    !insertmacro AskedForNoDriver
     ${IfNot} ${Errors}
         DetailPrint "$(DriverSkipped)"
         Return
@@ -169,7 +175,10 @@ FunctionEnd
 Section "Uninstall"
     !insertmacro CloseSuite
 !ifdef HAVE_DRIVER
-    ${If} ${FileExists} "$INSTDIR\PARSEDRV.EXE"
+    ; Removing waits for the headset too: /NODRIVER leaves the driver as it is.
+    !insertmacro AskedForNoDriver
+    ${If} ${Errors}
+    ${AndIf} ${FileExists} "$INSTDIR\PARSEDRV.EXE"
         ExecWait '"$INSTDIR\PARSEDRV.EXE" /remove'
     ${EndIf}
 !endif
