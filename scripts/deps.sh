@@ -6,7 +6,7 @@ set -eu
 
 packages="cmake ninja-build g++ python3 googletest libbenchmark-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 fonts-wine
-    fp-utils libchm-bin $*"
+    fp-utils libchm-bin nsis p7zip-full $*"
 
 missing=""
 for package in $packages; do

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Fuzzes every libFuzzer target in turn (the layout reader, the program
-# extraction from command lines), each starting from its stored corpus, for
+# extraction from command lines, the lower-filter list), each starting from its stored corpus, for
 # SECONDS (default 300) or RUNS inputs, whichever ends first, and merges what
 # it finds into that corpus. A corpus is rebuilt by merging on edges alone
 # (not their hit counts), so it stays small: the hand-written *.txt seeds and
@@ -35,3 +35,4 @@ fuzz layout_fuzz control_center/skin/fuzz/corpus control_center/skin/fuzz/layout
     "${1:-300}" "${2:--1}"
 fuzz command_line_fuzz control_center/app/fuzz/corpus control_center/app/fuzz/command_line.dict \
     1024 "${1:-300}" "${2:--1}"
+fuzz filter_list_fuzz setup/fuzz/corpus setup/fuzz/filter_list.dict 4096 "${1:-300}" "${2:--1}"

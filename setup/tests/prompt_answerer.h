@@ -1,0 +1,46 @@
+// Answers the message boxes that this thread shows, as a user would, one
+// scripted answer after the other: each box's caption and text are noted,
+// an optional action runs while the box is up (a headset plugged in, say),
+// then the answer's button is pressed. Boxes beyond the script are
+// cancelled, so a wait that never ends fails its test instead of hanging.
+// It works from a timer of the thread, inside the box's own message loop.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace setup_tests {
+
+class PromptAnswerer {
+public:
+    struct Answer {
+        int button;
+        std::function<void()> whileShown;
+    };
+    struct Seen {
+        std::string caption, text;
+    };
+
+    // One answerer at a time.
+    PromptAnswerer(std::initializer_list<Answer> script = {});
+    ~PromptAnswerer();
+    PromptAnswerer(const PromptAnswerer&) = delete;
+    PromptAnswerer& operator=(const PromptAnswerer&) = delete;
+
+    const std::vector<Seen>& Prompts() const { return seen_; }
+
+private:
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    void Respond(HWND box);
+
+    std::vector<Answer> script_;
+    std::vector<Seen> seen_;
+    HWND last_ = nullptr;
+    UINT_PTR timer_;
+};
+
+}  // namespace setup_tests
