@@ -14,7 +14,55 @@ void DispatchPendingMessages() {
     }
 }
 
+std::string ReadAll(HANDLE pipe) {
+    std::string text;
+    char buffer[512];
+    DWORD read = 0;
+    while (ReadFile(pipe, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+        text.append(buffer, read);
+    }
+    return text;
+}
+
 }  // namespace
+
+CaughtRun RunCaught(const std::string& commandLine) {
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE outRead = nullptr, outWrite = nullptr, errRead = nullptr, errWrite = nullptr;
+    if (!CreatePipe(&outRead, &outWrite, &inherit, 0) ||
+        !CreatePipe(&errRead, &errWrite, &inherit, 0)) {
+        return {};
+    }
+    tavimo::UniqueHandle outReader(outRead), errReader(errRead);
+    tavimo::UniqueHandle outWriter(outWrite), errWriter(errWrite);
+    SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = outWrite;
+    startup.hStdError = errWrite;
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                        &info)) {
+        return {};
+    }
+    const tavimo::UniqueHandle process(info.hProcess), thread(info.hThread);
+    outWriter.reset();
+    errWriter.reset();
+    CaughtRun run;
+    run.out = ReadAll(outRead);
+    run.err = ReadAll(errRead);
+    DWORD exitCode = 0;
+    if (WaitForSingleObject(info.hProcess, kSafetyLimitMs) == WAIT_OBJECT_0 &&
+        GetExitCodeProcess(info.hProcess, &exitCode)) {
+        run.exitCode = exitCode;
+    }
+    return run;
+}
 
 std::string PathBesideTest(const char* fileName) {
     char path[MAX_PATH] = {};

@@ -39,6 +39,15 @@ private:
     DWORD id_ = 0;
 };
 
+// A program's exit code (nullopt as for WaitPumpingMessages) and what it
+// wrote to its standard output and error.
+struct CaughtRun {
+    std::optional<DWORD> exitCode;
+    std::string out, err;
+};
+// Runs commandLine with its standard output and error caught.
+CaughtRun RunCaught(const std::string& commandLine);
+
 inline std::optional<DWORD> RunToExit(const std::string& commandLine) {
     return ChildProcess(commandLine).WaitPumpingMessages();
 }

@@ -23,6 +23,7 @@ using applet_tests::ProgramWindow;
 using testing_support::PathBesideTest;
 using testing_support::WindowText;
 
+constexpr char kProductKey[] = "Software\\Quorvel\\Tavimo";
 constexpr char kLanguageKey[] = "Software\\Quorvel\\Tavimo\\Language";
 constexpr char kDirectoryKey[] = "Software\\Quorvel\\Tavimo\\Directory";
 // A bound on waiting for another process, so that a hang fails the test
@@ -39,10 +40,9 @@ protected:
         ASSERT_TRUE(
             testing_support::WriteString(HKEY_LOCAL_MACHINE, kLanguageKey, "Value", "English"));
     }
-    void TearDown() override {
-        testing_support::DeleteKeyTree(HKEY_LOCAL_MACHINE, kLanguageKey);
-        testing_support::DeleteKeyTree(HKEY_LOCAL_MACHINE, kDirectoryKey);
-    }
+    // The whole product key goes: a key left behind would be an installation
+    // to the next test program.
+    void TearDown() override { testing_support::DeleteKeyTree(HKEY_LOCAL_MACHINE, kProductKey); }
     std::optional<std::string> StoredLanguage() const {
         return testing_support::ReadString(HKEY_LOCAL_MACHINE, kLanguageKey, "Value");
     }

@@ -24,57 +24,12 @@ constexpr char kDirectoryKey[] = "Software\\Quorvel\\Tavimo\\Directory";
 constexpr int kTries = 200;
 constexpr DWORD kTryPauseMs = 50;
 
-struct Outcome {
-    std::optional<DWORD> exitCode;
-    std::string out, err;
-};
-
-std::string ReadAll(HANDLE pipe) {
-    std::string text;
-    char buffer[512];
-    DWORD read = 0;
-    while (ReadFile(pipe, buffer, sizeof buffer, &read, nullptr) && read > 0) {
-        text.append(buffer, read);
-    }
-    return text;
-}
+using Outcome = testing_support::CaughtRun;
 
 // Runs a program beside the test with its standard output and error caught.
 Outcome RunCaught(const std::string& arguments, const char* program) {
-    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE outRead = nullptr, outWrite = nullptr, errRead = nullptr, errWrite = nullptr;
-    if (!CreatePipe(&outRead, &outWrite, &inherit, 0) ||
-        !CreatePipe(&errRead, &errWrite, &inherit, 0)) {
-        return {};
-    }
-    tavimo::UniqueHandle outReader(outRead), errReader(errRead);
-    tavimo::UniqueHandle outWriter(outWrite), errWriter(errWrite);
-    SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
-    SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
-    std::string line = "\"" + testing_support::PathBesideTest(program) + "\" " + arguments;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = outWrite;
-    startup.hStdError = errWrite;
-    PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                        &info)) {
-        return {};
-    }
-    const tavimo::UniqueHandle process(info.hProcess), thread(info.hThread);
-    outWriter.reset();
-    errWriter.reset();
-    Outcome run;
-    run.out = ReadAll(outRead);
-    run.err = ReadAll(errRead);
-    DWORD exitCode = 0;
-    if (WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0 &&
-        GetExitCodeProcess(info.hProcess, &exitCode)) {
-        run.exitCode = exitCode;
-    }
-    return run;
+    return testing_support::RunCaught("\"" + testing_support::PathBesideTest(program) + "\" " +
+                                      arguments);
 }
 
 Outcome Ctl(const std::string& arguments) {

@@ -7,8 +7,6 @@
 ;              amd64-unicode (the installer the tests run under 64-bit Wine)
 ;   HAVE_DRIVER   the staged Driver\ folder holds the filter driver and the
 ;                 codec-access library: setup runs PARSEDRV
-;   HAVE_TRAY     the tray agent is staged: it starts at logon
-;   HAVE_APPLET   the Control Panel applet is staged
 ; Options: /S silent (English), /NODRIVER skips the driver step (of the
 ; uninstaller too).
 
@@ -109,12 +107,10 @@ Section "Tavimo"
     SetOverwrite on
     SetOutPath "$INSTDIR"
     File /r "${STAGE}\program\*.*"
-!ifdef HAVE_APPLET
     ; Where the Control Panel and "control.exe tavictrl.cpl" find it.
     SetOutPath "$SYSDIR"
     File "${STAGE}\system\tavictrl.cpl"
     SetOutPath "$INSTDIR"
-!endif
 
     ; The control center writes only into keys that exist.
     WriteRegStr HKLM "${PRODUCT_KEY}\Directory" "Path" "$INSTDIR\"
@@ -140,10 +136,10 @@ Section "Tavimo"
 
     Call DriverStep
 
-!ifdef HAVE_TRAY
+    ; The tray agent starts at logon, and now.
     WriteRegStr HKLM "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\traysrv.exe"'
     Exec '"$INSTDIR\traysrv.exe"'
-!endif
+
 SectionEnd
 
 ; Sets the error flag unless the command line holds /NODRIVER.

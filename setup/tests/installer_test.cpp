@@ -8,12 +8,16 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
+#include "applet_ids.h"
 #include "child_process.h"
 #include "install_scene.h"
 #include "registered_headset.h"
 #include "test_registry.h"
+#include "test_window.h"
+#include "window_titles.h"
 
 namespace setup_tests {
 namespace {
@@ -64,6 +68,17 @@ void RemoveDriverCopies() {
     }
 }
 
+// Waits (within a generous limit) for a top-level window with this title.
+bool WindowAppears(const char* title) {
+    for (int wait = 0; wait < 300; ++wait) {
+        if (FindWindowA(nullptr, title) != nullptr) {
+            return true;
+        }
+        Sleep(100);
+    }
+    return false;
+}
+
 class Installer : public testing::Test {
 protected:
     void SetUp() override {
@@ -83,11 +98,27 @@ TEST_F(Installer, ASilentInstallLaysOutTheSuiteAndRunsTheDriverStep) {
     ASSERT_EQ(RunSetup("/S"), 0u);
 
     const std::string folder = InstallFolder();
-    for (const char* file :
-         {"TAVIMO.EXE", "BANDCALC.DLL", "PARSEDRV.EXE", "SetupHs9x.dll", "SetupHsNT.dll",
-          "trayclose.exe", "cddswitch.exe", "reglaunch.exe", "TAVI_DE.DLL", "QRV001.WAV",
-          "HS4001.BIN", "ZHS5007.BIN", "Help\\taviEnglish.chm", "Driver\\qrveq.inf",
-          "Driver\\bandcalc.dll", "Driver\\hsio.dll", "Driver\\hsfilt.sys", "Uninstall.exe"}) {
+    for (const char* file : {"TAVIMO.EXE",
+                             "BANDCALC.DLL",
+                             "PARSEDRV.EXE",
+                             "SetupHs9x.dll",
+                             "SetupHsNT.dll",
+                             "trayclose.exe",
+                             "traysrv.exe",
+                             "TaviTrayRes.dll",
+                             "TaviTrayResGerman.dll",
+                             "cddswitch.exe",
+                             "reglaunch.exe",
+                             "TAVI_DE.DLL",
+                             "QRV001.WAV",
+                             "HS4001.BIN",
+                             "ZHS5007.BIN",
+                             "Help\\taviEnglish.chm",
+                             "Driver\\qrveq.inf",
+                             "Driver\\bandcalc.dll",
+                             "Driver\\hsio.dll",
+                             "Driver\\hsfilt.sys",
+                             "Uninstall.exe"}) {
         EXPECT_TRUE(Exists(folder + "\\" + file)) << file;
     }
     EXPECT_FALSE(Exists(folder + "\\TavimoDemo.exe"));
@@ -111,24 +142,23 @@ TEST_F(Installer, ASilentInstallLaysOutTheSuiteAndRunsTheDriverStep) {
             << file;
     }
 
-    if (Exists(folder + "\\traysrv.exe")) {
-        EXPECT_EQ(testing_support::ReadString(HKEY_LOCAL_MACHINE, kRunKey, "Tavimo Tray"),
-                  "\"" + folder + "\\traysrv.exe\"");
-    }
-    if (!Exists(SystemFolder() + "\\tavictrl.cpl")) {
-        GTEST_SKIP() << "the setup holds no Control Panel applet (its target is not built yet)";
-    }
-}
+    // The tray agent starts at logon, and runs now.
+    EXPECT_EQ(testing_support::ReadString(HKEY_LOCAL_MACHINE, kRunKey, "Tavimo Tray"),
+              "\"" + folder + "\\traysrv.exe\"");
+    EXPECT_TRUE(WindowAppears(tavimo::kTrayAgentTitle));
 
-// Waits (within a generous limit) for a top-level window with this title.
-bool WindowAppears(const char* title) {
-    for (int wait = 0; wait < 300; ++wait) {
-        if (FindWindowA(nullptr, title) != nullptr) {
-            return true;
-        }
+    // The Control Panel finds the applet, which shows the installation.
+    testing_support::ChildProcess panel("control.exe tavictrl.cpl");
+    ASSERT_TRUE(WindowAppears(tavimo::kAppletTitle));
+    const HWND dialog = FindWindowA("#32770", tavimo::kAppletTitle);
+    // Filled in before it shows.
+    for (int wait = 0; wait < 300 && !IsWindowVisible(dialog); ++wait) {
         Sleep(100);
     }
-    return false;
+    EXPECT_EQ(testing_support::WindowText(GetDlgItem(dialog, IDC_LOCATION)), folder + "\\");
+    EXPECT_EQ(testing_support::WindowText(GetDlgItem(dialog, IDC_SOFTWARE_VERSION)), "2.00.000");
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(panel.WaitPumpingMessages(), std::optional<DWORD>(0));
 }
 
 TEST_F(Installer, AnInstallOverTheRunningSuiteClosesItAndReplacesTheFiles) {

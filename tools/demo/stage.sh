@@ -5,18 +5,20 @@
 # codec-access stand-in HSIO.DLL), the language libraries, the help files,
 # the shipped preset files and the test sound; beside them the control
 # center's program file, whose version the Control Panel applet shows, and the
-# applet. Needs the win64 build.
+# applet; the tray agent with its language libraries and trayclose. Needs the
+# win64 build.
 #   sh tools/demo/stage.sh
 set -eu
 cd "$(dirname "$0")/../.."
 bin=build/win64/bin
 folder=build/win64/demo
-for file in TavimoDemo.exe demo_ctl.exe TAVIMO.exe tavictrl.cpl bandcalc.dll HSIO.dll TAVI_EN.dll Help/taviEnglish.chm; do
+for file in TavimoDemo.exe demo_ctl.exe TAVIMO.exe tavictrl.cpl traysrv.exe trayclose.exe TaviTrayRes.dll bandcalc.dll HSIO.dll TAVI_EN.dll Help/taviEnglish.chm; do
     [ -f "$bin/$file" ] || { echo "stage.sh: $bin/$file is missing: build the win64 preset" >&2; exit 1; }
 done
 rm -rf "$folder"
 mkdir -p "$folder"
 cp "$bin/TavimoDemo.exe" "$bin/demo_ctl.exe" "$bin/tavictrl.cpl" "$folder/"
+cp "$bin/traysrv.exe" "$bin/trayclose.exe" "$bin"/TaviTrayRes*.dll "$folder/"
 cp "$bin/TAVIMO.exe" "$folder/TAVIMO.EXE"
 cp "$bin/bandcalc.dll" "$folder/BANDCALC.DLL"
 cp "$bin/HSIO.dll" "$folder/HSIO.DLL"

@@ -23,10 +23,10 @@
 namespace {
 
 using devices::VirtualHeadset;
+using testing_support::BoxAnswerer;
 using testing_support::PathBesideTest;
 using testing_support::Pattern;
-using tray_tests::BoxAnswerer;
-using tray_tests::StandInTray;
+using testing_support::StandInTray;
 
 constexpr char kKey[] = "Software\\Quorvel\\Tavimo\\";
 constexpr const char* kLibraries[] = {"TaviTrayRes.dll",        "TaviTrayResGerman.dll",
@@ -278,7 +278,7 @@ TEST_F(MainFrameTest, DoubleClickStartsTheControlCenterOfTheInstallation) {
     Create();
     SetSetting("Directory", "Path", installation.Path());
     Send(tray::kTrayNotifyMessage, tray::kTrayIconId, WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(tray_tests::WaitPumping(
+    EXPECT_TRUE(testing_support::WaitPumping(
         [&] { return WaitForSingleObject(started.get(), 0) == WAIT_OBJECT_0; }));
     std::ifstream line(record);
     const std::string commandLine((std::istreambuf_iterator<char>(line)),

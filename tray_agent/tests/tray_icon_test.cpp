@@ -15,8 +15,8 @@
 
 namespace {
 
+using testing_support::StandInTray;
 using tray::CSubclassWnd;
-using tray_tests::StandInTray;
 
 constexpr UINT kProbe = WM_APP + 5;
 constexpr UINT kCallback = WM_USER;

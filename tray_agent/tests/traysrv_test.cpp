@@ -19,13 +19,14 @@
 
 namespace {
 
+using testing_support::BoxAnswerer;
 using testing_support::ChildProcess;
 using testing_support::PathBesideTest;
-using tray_tests::BoxAnswerer;
-using tray_tests::StandInTray;
-using tray_tests::WaitPumping;
+using testing_support::StandInTray;
+using testing_support::WaitPumping;
 
-constexpr char kKey[] = "Software\\Quorvel\\Tavimo\\";
+constexpr char kProductKey[] = "Software\\Quorvel\\Tavimo";
+constexpr char kDirectoryKey[] = "Software\\Quorvel\\Tavimo\\Directory";
 
 // A window of process id with class windowClass (any title) that is
 // visible, or for a null class the agent's window.
@@ -66,19 +67,27 @@ std::string AgentCommand(const std::string& arguments = "") {
 
 class TraysrvTest : public ::testing::Test {
 protected:
-    TraysrvTest() { SetSetting("Directory", "Path", PathBesideTest("")); }
-    ~TraysrvTest() override {
+    // The agent is another process: it reads the prefix's own registry. The
+    // product key is this test's alone and goes with it.
+    void SetUp() override {
+        if (testing_support::ReadValue(HKEY_LOCAL_MACHINE, kDirectoryKey, "Path") ||
+            FindWindowA(nullptr, tavimo::kTrayAgentTitle) != nullptr) {
+            GTEST_SKIP() << "the prefix holds an installation or an agent of its own";
+        }
+        ownsProductKey_ = true;
+        SetSetting("Directory", "Path", PathBesideTest(""));
+    }
+    void TearDown() override {
         for (const auto& agent : agents_) {
             agent->EndIfRunning();
         }
-        testing_support::DeleteKeyTree(HKEY_LOCAL_MACHINE,
-                                       (std::string(kKey) + "Directory").c_str());
-        testing_support::DeleteKeyTree(HKEY_LOCAL_MACHINE,
-                                       (std::string(kKey) + "Language").c_str());
+        if (ownsProductKey_) {
+            testing_support::DeleteKeyTree(HKEY_LOCAL_MACHINE, kProductKey);
+        }
     }
     static void SetSetting(const char* section, const char* name, const std::string& text) {
-        testing_support::WriteString(HKEY_LOCAL_MACHINE, (std::string(kKey) + section).c_str(),
-                                     name, text);
+        testing_support::WriteString(
+            HKEY_LOCAL_MACHINE, (std::string(kProductKey) + "\\" + section).c_str(), name, text);
     }
     // Starts an agent and waits until its window is up and it waits for
     // input.
@@ -94,6 +103,7 @@ protected:
 
     StandInTray tray_;
     std::vector<std::unique_ptr<ChildProcess>> agents_;
+    bool ownsProductKey_ = false;
 };
 
 TEST_F(TraysrvTest, ASecondAgentLeavesTheFirstAlone) {

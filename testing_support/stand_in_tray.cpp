@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-namespace tray_tests {
+namespace testing_support {
 namespace {
 
 constexpr char kTrayClass[] = "Shell_TrayWnd";
@@ -85,4 +85,4 @@ LRESULT StandInTray::Note(const COPYDATASTRUCT& data) {
     return refuse_ ? FALSE : TRUE;
 }
 
-}  // namespace tray_tests
+}  // namespace testing_support

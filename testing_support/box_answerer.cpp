@@ -2,7 +2,7 @@
 
 #include "test_window.h"
 
-namespace tray_tests {
+namespace testing_support {
 namespace {
 
 constexpr DWORD kSafetyLimitMs = 20000;
@@ -71,9 +71,9 @@ bool WaitPumping(const std::function<bool()>& done) {
             return done();
         }
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-        testing_support::PumpMessages();
+        PumpMessages();
     }
     return true;
 }
 
-}  // namespace tray_tests
+}  // namespace testing_support

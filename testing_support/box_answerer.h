@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace tray_tests {
+namespace testing_support {
 
 class BoxAnswerer {
 public:
@@ -40,4 +40,4 @@ private:
 // limit passes; done()'s last answer.
 bool WaitPumping(const std::function<bool()>& done);
 
-}  // namespace tray_tests
+}  // namespace testing_support

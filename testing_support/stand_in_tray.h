@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace tray_tests {
+namespace testing_support {
 
 class StandInTray {
 public:
@@ -48,4 +48,4 @@ private:
     std::vector<Call> calls_;
 };
 
-}  // namespace tray_tests
+}  // namespace testing_support
