@@ -43,6 +43,11 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             LayOut();
             return 0;
+        case WM_SHOWWINDOW:
+            if (wParam) {
+                ShowStatusBar();
+            }
+            break;
         case WM_CLOSE:
             if (exiting_) {
                 DestroyWindow();
@@ -84,15 +89,6 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool CMainFrame::OnCreate() {
-    if (!framework::UseCommonControls(ICC_BAR_CLASSES)) {
-        return false;
-    }
-    statusBar_ = CreateChild(m_hWnd, STATUSCLASSNAMEA, kStatusBarStyle, kStatusBarId);
-    if (statusBar_ == nullptr) {
-        return false;
-    }
-    int paneEnd = -1;  // one pane, to the right edge
-    SendMessageA(statusBar_, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&paneEnd));
     trace_ = CreateChild(m_hWnd, "EDIT", kTraceStyle, kTraceEditId);
     if (trace_ == nullptr) {
         return false;
@@ -104,12 +100,24 @@ bool CMainFrame::OnCreate() {
     return true;
 }
 
+void CMainFrame::ShowStatusBar() {
+    if (statusBar_ != nullptr || !framework::UseCommonControls(ICC_BAR_CLASSES)) {
+        return;
+    }
+    statusBar_ = CreateChild(m_hWnd, STATUSCLASSNAMEA, kStatusBarStyle, kStatusBarId);
+    int paneEnd = -1;  // one pane, to the right edge
+    SendMessageA(statusBar_, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&paneEnd));
+    LayOut();
+}
+
 void CMainFrame::LayOut() const {
     RECT client = {};
     GetClientRect(m_hWnd, &client);
-    SendMessageA(statusBar_, WM_SIZE, 0, 0);
     RECT bar = {};
-    GetWindowRect(statusBar_, &bar);
+    if (statusBar_ != nullptr) {
+        SendMessageA(statusBar_, WM_SIZE, 0, 0);
+        GetWindowRect(statusBar_, &bar);
+    }
     const int traceHeight = client.bottom - (bar.bottom - bar.top);
     MoveWindow(trace_, 0, 0, client.right, traceHeight > 0 ? traceHeight : 0, TRUE);
 }

@@ -35,6 +35,10 @@ private:
     bool OnCreate();
     void OnCommand(UINT id);
     void OnInitMenuPopup(HMENU menu) const;
+    // The status bar is made when the window first shows: the agent's
+    // window stays hidden, and the common controls would cost more memory
+    // than the rest of the agent.
+    void ShowStatusBar();
     void LayOut() const;
     bool TraceHasText() const;
     void AppendTrace(WPARAM id, LPARAM event) const;

@@ -9,6 +9,7 @@
 #                                            a program whose texts and images all come
 #                                            from a language library: no icon, menu,
 #                                            dialog or string resource
+#   check.sh manifest_plain OBJDUMP FILE      the same without common controls 6
 #   check.sh manifest OBJDUMP FILE           a program's manifest: resource 1 of type
 #                                            RT_MANIFEST, asking for common controls 6
 #                                            and the invoker's rights
@@ -31,7 +32,7 @@ no_shown_resources)
     echo "resources: no icon, menu, dialog or string"
     exit 0
     ;;
-manifest)
+manifest | manifest_plain)
     # In objdump's resource tree, type entries stand 3 blanks after the
     # offset, name entries 5: look for name 1 under type 24 (RT_MANIFEST).
     if ! "$tool" -p "$file" | awk '
@@ -42,14 +43,25 @@ manifest)
         exit 1
     fi
     # Resource data is stored as is: the manifest's text is in the file.
+    text=$(tr -s '\t\r\n ' ' ' <"$file")
+    controls='name="Microsoft.Windows.Common-Controls" version="6.0.0.0"'
     bad=0
-    for needed in 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' 'level="asInvoker"'; do
-        if ! tr -s '\t\r\n ' ' ' <"$file" | grep -aqF "$needed"; then
+    for needed in 'level="asInvoker"' 'supportedOS'; do
+        if ! printf '%s' "$text" | grep -aqF "$needed"; then
             echo "$file: the manifest lacks $needed" >&2
             bad=1
         fi
     done
-    [ "$bad" -eq 0 ] && echo "manifest: common controls 6, asInvoker"
+    if printf '%s' "$text" | grep -aqF "$controls"; then
+        has_controls=yes
+    else
+        has_controls=no
+    fi
+    case "$mode:$has_controls" in
+    manifest:no) echo "$file: the manifest lacks $controls" >&2; bad=1 ;;
+    manifest_plain:yes) echo "$file: the manifest asks for common controls 6" >&2; bad=1 ;;
+    esac
+    [ "$bad" -eq 0 ] && echo "manifest: asInvoker, common controls 6: $has_controls"
     exit $bad
     ;;
 no_imports)

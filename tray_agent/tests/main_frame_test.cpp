@@ -3,6 +3,7 @@
 // the restore after a standby on the virtual headset.
 #include "main_frame.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -109,11 +110,30 @@ TEST_F(MainFrameTest, CreatedHiddenWithItsTraceStatusBarAndIcon) {
     const auto style = static_cast<DWORD>(GetWindowLongA(trace, GWL_STYLE));
     EXPECT_EQ(style & (ES_READONLY | ES_MULTILINE | WS_VSCROLL),
               static_cast<DWORD>(ES_READONLY | ES_MULTILINE | WS_VSCROLL));
-    EXPECT_NE(GetDlgItem(window_, tray::kStatusBarId), nullptr);
     EXPECT_TRUE(tray_.Shows(window_, tray::kTrayIconId));
     EXPECT_EQ(tray_.LastTip(), Text("TaviTrayRes.dll", 101));
     EXPECT_EQ(tray_.Calls().back().callback, tray::kTrayNotifyMessage);
     EXPECT_TRUE(frame_->FirstIcon());
+}
+
+TEST_F(MainFrameTest, ShownTheWindowHasItsStatusBarAndCloseOnlyHidesIt) {
+    Create();
+    EXPECT_EQ(GetDlgItem(window_, tray::kStatusBarId), nullptr);
+    ShowWindow(window_, SW_SHOW);
+    const HWND bar = GetDlgItem(window_, tray::kStatusBarId);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(SendMessageA(bar, SB_GETPARTS, 0, 0), 1);
+    // The trace fills the rest of the client area.
+    RECT client = {}, trace = {}, status = {};
+    GetClientRect(window_, &client);
+    GetWindowRect(Trace(), &trace);
+    GetWindowRect(bar, &status);
+    EXPECT_EQ(trace.bottom - trace.top + status.bottom - status.top, client.bottom);
+    Send(WM_CLOSE);
+    EXPECT_TRUE(IsWindow(window_));
+    EXPECT_FALSE(IsWindowVisible(window_));
+    ShowWindow(window_, SW_SHOW);
+    EXPECT_EQ(GetDlgItem(window_, tray::kStatusBarId), bar);
 }
 
 TEST_F(MainFrameTest, CloseOnlyHidesTheExitCommandEnds) {
