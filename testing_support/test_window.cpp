@@ -48,6 +48,56 @@ std::string WindowText(HWND window) {
     return text;
 }
 
+bool WaitPumping(const std::function<bool()>& done) {
+    constexpr DWORD kSafetyLimitMs = 20000;
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > kSafetyLimitMs) {
+            return done();
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        PumpMessages();
+    }
+    return true;
+}
+
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    const char* windowClass;
+    const char* title;
+    bool visibleOnly;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
+    auto& search = *reinterpret_cast<WindowSearch*>(parameter);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    char title[256] = {};
+    GetWindowTextA(window, title, sizeof title);
+    if (processId == search.processId &&
+        (search.windowClass == nullptr || std::string(className) == search.windowClass) &&
+        (search.title == nullptr || std::string(title) == search.title) &&
+        (!search.visibleOnly || IsWindowVisible(window))) {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND FindProcessWindow(DWORD processId, const char* windowClass, const char* title,
+                       bool visibleOnly) {
+    WindowSearch search = {processId, windowClass, title, visibleOnly, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 namespace {
 BOOL CALLBACK CountOne(HWND, LPARAM counter) {
     ++*reinterpret_cast<int*>(counter);

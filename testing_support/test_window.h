@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,11 +27,21 @@ private:
 // Dispatches the thread's pending messages.
 void PumpMessages();
 
+// Dispatches this thread's messages until done() holds or a generous safety
+// limit passes (so that a hang fails its test rather than the run); done()'s
+// last answer.
+bool WaitPumping(const std::function<bool()>& done);
+
 // The first visible dialog of this thread; null when none shows.
 HWND ShownDialog();
 
 // A window's text; empty for no window.
 std::string WindowText(HWND window);
+
+// The first top-level window of process processId whose class is windowClass
+// (null: any) and caption title (null: any), visible ones only when asked.
+HWND FindProcessWindow(DWORD processId, const char* windowClass, const char* title,
+                       bool visibleOnly);
 
 // The number of child windows of parent.
 int CountChildren(HWND parent);

@@ -13,6 +13,12 @@
 
 namespace applet_tests {
 
+// The product key and its sections in the prefix's own registry, which the
+// tests that run control.exe write for it.
+inline constexpr char kProductKey[] = "Software\\Quorvel\\Tavimo";
+inline constexpr char kDirectoryKey[] = "Software\\Quorvel\\Tavimo\\Directory";
+inline constexpr char kLanguageKey[] = "Software\\Quorvel\\Tavimo\\Language";
+
 // Calls act with the first visible dialog of this thread once it shows; act
 // ends it (or the runner presses Cancel when act did not). Works from a
 // timer, inside the dialog's own message loop.

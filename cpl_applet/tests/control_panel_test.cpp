@@ -19,13 +19,13 @@
 
 namespace {
 
+using applet_tests::kDirectoryKey;
+using applet_tests::kLanguageKey;
+using applet_tests::kProductKey;
 using applet_tests::ProgramWindow;
 using testing_support::PathBesideTest;
 using testing_support::WindowText;
 
-constexpr char kProductKey[] = "Software\\Quorvel\\Tavimo";
-constexpr char kLanguageKey[] = "Software\\Quorvel\\Tavimo\\Language";
-constexpr char kDirectoryKey[] = "Software\\Quorvel\\Tavimo\\Directory";
 // A bound on waiting for another process, so that a hang fails the test
 // rather than the run; never a measure of speed.
 constexpr int kPatienceSteps = 600;

@@ -12,22 +12,23 @@
 
 #include "applet_ids.h"
 #include "applet_test_support.h"
-#include "box_answerer.h"
 #include "child_process.h"
+#include "prompt_answerer.h"
 #include "stand_in_tray.h"
 #include "test_registry.h"
+#include "test_window.h"
 #include "unique_handle.h"
 #include "window_titles.h"
 
 namespace {
 
+using applet_tests::kDirectoryKey;
+using applet_tests::kLanguageKey;
+using applet_tests::kProductKey;
 using testing_support::ChildProcess;
 using testing_support::PathBesideTest;
 using testing_support::WaitPumping;
 
-constexpr char kProductKey[] = "Software\\Quorvel\\Tavimo";
-constexpr char kDirectoryKey[] = "Software\\Quorvel\\Tavimo\\Directory";
-constexpr char kLanguageKey[] = "Software\\Quorvel\\Tavimo\\Language";
 constexpr unsigned kGerman = 0x07;
 
 std::string Quoted(const char* program) {

@@ -50,7 +50,7 @@ TEST(SetupHs9x, TheFilterJoinsEveryInstanceOnceAsAWholeEntry) {
     scene.AddInstance9x("0005", longList);
     const std::string longName(255, 'i');
     scene.AddInstance9x(longName, "a.sys, HsFilt.sys ");
-    const PromptAnswerer noPrompt;
+    const testing_support::PromptAnswerer noPrompt;
 
     for (int run = 0; run < 2; ++run) {
         EXPECT_EQ(Install9x(), 0);
@@ -133,14 +133,15 @@ TEST(SetupHs9x, TheRetryPromptWaitsUntilTheHeadsetAnswersOrTheUserCancels) {
     scene.AddInstance9x("0000");
     scene.SetCodecAnswering(false);
     {
-        const PromptAnswerer user{{IDRETRY, {}}, {IDRETRY, [&] { scene.SetCodecAnswering(true); }}};
+        const testing_support::PromptAnswerer user{
+            {IDRETRY, {}}, {IDRETRY, [&] { scene.SetCodecAnswering(true); }}};
         EXPECT_EQ(Install9x(), 0);
         ASSERT_EQ(user.Prompts().size(), 2u);
         EXPECT_EQ(user.Prompts()[0].text, kRetryText);
         EXPECT_EQ(user.Prompts()[1].text, kRetryText);
     }
     scene.SetCodecAnswering(false);
-    const PromptAnswerer user{{IDCANCEL, {}}};
+    const testing_support::PromptAnswerer user{{IDCANCEL, {}}};
     EXPECT_EQ(Install9x(), 0);
     EXPECT_EQ(user.Prompts().size(), 1u);
 }

@@ -43,7 +43,7 @@ protected:
 TEST_F(SetupHsNT, AKnownHeadsetGetsItsDriverFromTheInfBesideTheCaller) {
     scene_.AddDeviceKeyNT();
     system_.Plug(Headset());
-    const PromptAnswerer user;
+    const testing_support::PromptAnswerer user;
     EXPECT_EQ(Install(), 0);
     EXPECT_TRUE(user.Prompts().empty());
     EXPECT_EQ(detail_, -1);
@@ -60,7 +60,8 @@ TEST_F(SetupHsNT, AKnownHeadsetGetsItsDriverFromTheInfBesideTheCaller) {
 // On a machine that never saw the headset the store must take an INF it
 // does not hold yet: a copy style that only replaces one places nothing.
 TEST_F(SetupHsNT, AHeadsetPluggedInWhileThePromptWaitsFindsItsInfPlaced) {
-    const PromptAnswerer user{{IDRETRY, {}}, {IDRETRY, [&] { system_.Plug(Headset()); }}};
+    const testing_support::PromptAnswerer user{{IDRETRY, {}},
+                                               {IDRETRY, [&] { system_.Plug(Headset()); }}};
     EXPECT_EQ(Install(), 0);
     ASSERT_EQ(user.Prompts().size(), 2u);
     EXPECT_EQ(user.Prompts()[1].text, kRetryText);
@@ -74,7 +75,7 @@ TEST_F(SetupHsNT, AHeadsetPluggedInWhileThePromptWaitsFindsItsInfPlaced) {
 TEST_F(SetupHsNT, CancellingTheWaitPlacesTheInfAgainAndReturnsWhatThatGave) {
     scene_.SetCodecAnswering(false);
     {
-        const PromptAnswerer user{{IDCANCEL, {}}};
+        const testing_support::PromptAnswerer user{{IDCANCEL, {}}};
         EXPECT_EQ(Install(), 2);
         EXPECT_EQ(detail_, 5);
         EXPECT_EQ(system_.Calls("SetupCopyOEMInfA").size(), 2u);
@@ -82,13 +83,13 @@ TEST_F(SetupHsNT, CancellingTheWaitPlacesTheInfAgainAndReturnsWhatThatGave) {
     }
     scene_.SetCodecAnswering(true);
     system_.FailNextPlacement(ERROR_GEN_FAILURE);
-    const PromptAnswerer user{{IDCANCEL, {}}};
+    const testing_support::PromptAnswerer user{{IDCANCEL, {}}};
     detail_ = -1;
     EXPECT_EQ(Install(), 0);  // the first placement failed, the second one went
     EXPECT_EQ(detail_, static_cast<int>(ERROR_GEN_FAILURE));
     scene_.AddDeviceKeyNT();
     system_.FailNextPlacement(ERROR_INVALID_DATA);
-    const PromptAnswerer again{{IDCANCEL, {}}};
+    const testing_support::PromptAnswerer again{{IDCANCEL, {}}};
     EXPECT_EQ(Install(), 2);
     EXPECT_EQ(detail_, static_cast<int>(ERROR_INVALID_DATA));
 }
@@ -116,7 +117,7 @@ TEST_F(SetupHsNT, OnlyADeviceWithTheHeadsetsHardwareIdCounts) {
     system_.Plug({std::nullopt});
     system_.Plug({std::vector<std::string>{"USB\\VID_845E&PID_0001"}});
     system_.Plug({std::vector<std::string>{"XUSB\\VID_A5C1&PID_0D31"}});
-    const PromptAnswerer user{{IDCANCEL, {}}};
+    const testing_support::PromptAnswerer user{{IDCANCEL, {}}};
     EXPECT_EQ(Install(), 0);  // cancelled: the placement's outcome
     EXPECT_EQ(user.Prompts().size(), 1u);
     EXPECT_TRUE(system_.Calls("UpdateDriverForPlugAndPlayDevicesA").empty());
@@ -125,7 +126,7 @@ TEST_F(SetupHsNT, OnlyADeviceWithTheHeadsetsHardwareIdCounts) {
     std::vector<std::string> ids(40, "USB\\VID_1234&PID_5678&REV_0001");
     ids.push_back(kHeadsetWithRevision);
     system_.Plug({ids});
-    const PromptAnswerer none;
+    const testing_support::PromptAnswerer none;
     EXPECT_EQ(Install(), 0);
     EXPECT_TRUE(none.Prompts().empty());
     EXPECT_EQ(system_.OpenSets(), 0);
@@ -179,7 +180,7 @@ TEST_F(SetupHsNT, RemovalPutsTheHeadsetBackOnTheSystemsUsbInf) {
     EXPECT_EQ(detail_, -1);
 
     system_.UnplugAll();
-    const PromptAnswerer user{{IDCANCEL, {}}};
+    const testing_support::PromptAnswerer user{{IDCANCEL, {}}};
     EXPECT_EQ(Remove(), 2);
     EXPECT_EQ(user.Prompts().size(), 1u);
     DeleteFileA(usbInf.c_str());

@@ -85,7 +85,7 @@ TEST(SetupLibrariesByName, SetupHsNTPlacesTheInfAndUpdatesThePresentHeadset) {
         // the store is the store's own placement): the user gives up waiting, and the INF goes into
         // the store for the headset's arrival.
         scene.RemoveSource("hsfilt.sys");
-        const PromptAnswerer user{{IDCANCEL, {}}};
+        const testing_support::PromptAnswerer user{{IDCANCEL, {}}};
         int detail = -1;
         EXPECT_EQ(setupHsNT(&detail, kRetryText, 0), 0);
         EXPECT_EQ(detail, 6);
@@ -96,7 +96,7 @@ TEST(SetupLibrariesByName, SetupHsNTPlacesTheInfAndUpdatesThePresentHeadset) {
     }
     const RegisteredHeadset headset;
     ASSERT_TRUE(headset.IsRegistered());
-    const PromptAnswerer noPrompt;
+    const testing_support::PromptAnswerer noPrompt;
     int detail = -1;
     EXPECT_EQ(setupHsNT(&detail, kRetryText, 0), 0);
     EXPECT_EQ(detail, -1);

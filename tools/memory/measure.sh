@@ -19,38 +19,18 @@ trap 'wine reg delete "HKLM\\Software\\Quorvel\\Tavimo" /f >/dev/null 2>&1; sh t
 wine reg add "HKLM\\Software\\Quorvel\\Tavimo\\Directory" /v Path \
     /d "$(winepath -w build/win64/demo)\\" /f >/dev/null
 
-# Anonymous memory in kB of process $1; empty once it is gone.
-anonymous_kb() {
-    awk '$1 == "Anonymous:" { print $2 }' "/proc/$1/smaps_rollup" 2>/dev/null || true
-}
+. tools/memory/settle.sh
 
 # Starts $1 (a full path: Wine then runs it in this very process) with the
-# arguments that follow, waits until its anonymous memory has stayed the same
-# for two seconds (at most 30 seconds), prints it in kB and ends the program.
+# arguments that follow, prints its settled memory in kB and ends it.
 idle_kb() {
     wine "$@" </dev/null >/dev/null 2>&1 &
     pid=$!
-    last="" same=0
-    for _ in $(seq 60); do
-        sleep 0.5
-        now=$(anonymous_kb "$pid")
-        if [ -n "$now" ] && [ "$now" = "$last" ]; then
-            same=$((same + 1))
-            [ "$same" -lt 4 ] || break
-        else
-            same=0
-        fi
-        last=$now
-    done
+    kb=$(settled_kb "$pid")
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
-    [ -n "$last" ] || echo "measure.sh: could not read the memory of $1" >&2
-    echo "$last"
-}
-
-# Median, minimum and maximum of the numbers on standard input.
-summary() {
-    sort -n | awk '{ v[NR] = $1 } END { printf "%d %d %d\n", v[int((NR + 1) / 2)], v[1], v[NR] }'
+    [ -n "$kb" ] || echo "measure.sh: could not read the memory of $1" >&2
+    echo "$kb"
 }
 
 measure() {

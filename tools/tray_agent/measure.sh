@@ -19,27 +19,14 @@ trap 'wine reg delete "HKLM\\Software\\Quorvel\\Tavimo" /f >/dev/null 2>&1; sh t
 wine reg add "HKLM\\Software\\Quorvel\\Tavimo\\Directory" /v Path \
     /d "$(winepath -w "$bin")\\" /f >/dev/null
 
-anonymous_kb() {
-    awk '$1 == "Anonymous:" { print $2 }' "/proc/$1/smaps_rollup" 2>/dev/null || true
-}
+. tools/memory/settle.sh
 
-# Waits until the anonymous memory of process $1 has stayed the same for two
-# seconds (at most 30 seconds) and prints it in kB.
-settled_kb() {
-    last="" same=0
-    for _ in $(seq 60); do
-        sleep 0.5
-        now=$(anonymous_kb "$1")
-        if [ -n "$now" ] && [ "$now" = "$last" ]; then
-            same=$((same + 1))
-            [ "$same" -lt 4 ] || break
-        else
-            same=0
-        fi
-        last=$now
-    done
-    [ -n "$last" ] || { echo "measure.sh: could not read the memory of process $1" >&2; exit 1; }
-    echo "$last"
+# The settled memory of process $1; the measurement ends when it cannot be
+# read.
+settled() {
+    kb=$(settled_kb "$1")
+    [ -n "$kb" ] || { echo "measure.sh: could not read the memory of process $1" >&2; exit 1; }
+    echo "$kb"
 }
 
 # User and system clock ticks that process $1 has used.
@@ -47,29 +34,25 @@ cpu_ticks() {
     awk '{ print $14 + $15 }' "/proc/$1/stat"
 }
 
-summary() {
-    sort -n | awk '{ v[NR] = $1 } END { printf "%d %d %d\n", v[int((NR + 1) / 2)], v[1], v[NR] }'
-}
-
 baseline="" started="" cycled="" idle_cpu=""
 for _ in $(seq "$runs"); do
     wine "$PWD/$bin/idle_window.exe" </dev/null >/dev/null 2>&1 &
     pid=$!
-    baseline="$baseline$(settled_kb $pid)
+    baseline="$baseline$(settled $pid)
 "
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
 
     wine "$PWD/$bin/traysrv.exe" </dev/null >/dev/null 2>&1 &
     pid=$!
-    started="$started$(settled_kb $pid)
+    started="$started$(settled $pid)
 "
     before=$(cpu_ticks $pid)
     sleep 60
     idle_cpu="$idle_cpu$(($(cpu_ticks $pid) - before))
 "
     wine "$PWD/$bin/agent_cycles.exe" "$count" </dev/null >/dev/null 2>&1
-    cycled="$cycled$(settled_kb $pid)
+    cycled="$cycled$(settled $pid)
 "
     wine "$PWD/$bin/trayclose.exe" </dev/null >/dev/null 2>&1
     wait "$pid" 2>/dev/null || true

@@ -8,39 +8,21 @@
 #include <cstdio>
 #include <cstring>
 
+#include "test_window.h"
 #include "window_titles.h"
 
 namespace {
 
-struct Search {
-    DWORD processId;
-    const char* windowClass;
-    HWND found;
-};
-
-BOOL CALLBACK Match(HWND window, LPARAM parameter) {
-    auto& search = *reinterpret_cast<Search*>(parameter);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (processId == search.processId && std::strcmp(className, search.windowClass) == 0 &&
-        IsWindowVisible(window)) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The agent's visible window of windowClass, once it shows.
 HWND AwaitShown(HWND agent, const char* windowClass) {
-    Search search = {0, windowClass, nullptr};
-    GetWindowThreadProcessId(agent, &search.processId);
-    for (int attempt = 0; attempt < 200 && search.found == nullptr; ++attempt) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(agent, &processId);
+    HWND shown = nullptr;
+    for (int attempt = 0; attempt < 200 && shown == nullptr; ++attempt) {
         Sleep(100);
-        EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
+        shown = testing_support::FindProcessWindow(processId, windowClass, nullptr, true);
     }
-    return search.found;
+    return shown;
 }
 
 HWND AwaitAgent() {

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "agent_messages.h"
-#include "box_answerer.h"
 #include "child_process.h"
+#include "prompt_answerer.h"
 #include "scratch_directory.h"
 #include "scratch_registry.h"
 #include "stand_in_tray.h"
@@ -24,9 +24,9 @@
 namespace {
 
 using devices::VirtualHeadset;
-using testing_support::BoxAnswerer;
 using testing_support::PathBesideTest;
 using testing_support::Pattern;
+using testing_support::PromptAnswerer;
 using testing_support::StandInTray;
 
 constexpr char kKey[] = "Software\\Quorvel\\Tavimo\\";
@@ -222,11 +222,11 @@ TEST_F(MainFrameTest, AMissingLibraryIsNamedAndTheCurrentOneStays) {
     SetSetting("Language", "Value", "Dutch");
     const std::size_t calls = tray_.Calls().size();
     {
-        BoxAnswerer answerer;
+        PromptAnswerer answerer({}, 0, IDOK);
         Send(tray::kTextsChangedMessage);
-        ASSERT_EQ(answerer.Answered().size(), 1u);
-        EXPECT_EQ(answerer.Answered()[0].text, "Loading Language DLL failed!");
-        EXPECT_EQ(answerer.Answered()[0].caption, empty.Path() + "TaviTrayResDutch.dll");
+        ASSERT_EQ(answerer.Prompts().size(), 1u);
+        EXPECT_EQ(answerer.Prompts()[0].text, "Loading Language DLL failed!");
+        EXPECT_EQ(answerer.Prompts()[0].caption, empty.Path() + "TaviTrayResDutch.dll");
     }
     EXPECT_EQ(tray_.Calls().size(), calls);
     EXPECT_EQ(LoadedLibraries(), std::vector<std::string>{"TaviTrayRes.dll"});
@@ -239,7 +239,7 @@ TEST_F(MainFrameTest, AHundredLanguageChangesKeepOneLibrary) {
     const int modules = tavimo::UniqueModule::Live();
     const testing_support::ScratchDirectory empty;
     const char* languages[] = {"German", "Spanish", "French", "Italian", "Dutch", "English"};
-    BoxAnswerer answerer;
+    PromptAnswerer answerer({}, 0, IDOK);
     for (int change = 0; change < 100; ++change) {
         const bool missing = change % 10 == 9;
         SetSetting("Directory", "Path", missing ? empty.Path() : PathBesideTest(""));
@@ -248,7 +248,7 @@ TEST_F(MainFrameTest, AHundredLanguageChangesKeepOneLibrary) {
         EXPECT_EQ(LoadedLibraries().size(), 1u);
         EXPECT_EQ(tavimo::UniqueModule::Live(), modules);
     }
-    EXPECT_EQ(answerer.Answered().size(), 10u);
+    EXPECT_EQ(answerer.Prompts().size(), 10u);
 }
 
 TEST_F(MainFrameTest, StandbyAndResumeRestoreTheHeadset) {

@@ -11,54 +11,30 @@
 #include <vector>
 
 #include "agent_messages.h"
-#include "box_answerer.h"
 #include "child_process.h"
+#include "prompt_answerer.h"
 #include "scratch_directory.h"
 #include "stand_in_tray.h"
 #include "test_registry.h"
+#include "test_window.h"
 
 namespace {
 
-using testing_support::BoxAnswerer;
 using testing_support::ChildProcess;
 using testing_support::PathBesideTest;
+using testing_support::PromptAnswerer;
 using testing_support::StandInTray;
 using testing_support::WaitPumping;
 
 constexpr char kProductKey[] = "Software\\Quorvel\\Tavimo";
 constexpr char kDirectoryKey[] = "Software\\Quorvel\\Tavimo\\Directory";
 
-// A window of process id with class windowClass (any title) that is
-// visible, or for a null class the agent's window.
-struct Search {
-    DWORD processId;
-    const char* windowClass;
-    HWND found;
-};
-
-BOOL CALLBACK Match(HWND window, LPARAM parameter) {
-    auto& search = *reinterpret_cast<Search*>(parameter);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    char title[64] = {};
-    GetWindowTextA(window, title, sizeof title);
-    const bool wanted =
-        search.windowClass == nullptr
-            ? std::string(title) == tavimo::kTrayAgentTitle
-            : std::string(className) == search.windowClass && IsWindowVisible(window);
-    if (processId == search.processId && wanted) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
+// The agent's window, or for a class a visible window of it, in process.
 HWND FindOf(const ChildProcess& process, const char* windowClass = nullptr) {
-    Search search = {process.Id(), windowClass, nullptr};
-    EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return windowClass == nullptr
+               ? testing_support::FindProcessWindow(process.Id(), nullptr, tavimo::kTrayAgentTitle,
+                                                    false)
+               : testing_support::FindProcessWindow(process.Id(), windowClass, nullptr, true);
 }
 
 std::string AgentCommand(const std::string& arguments = "") {
@@ -201,12 +177,12 @@ TEST_F(TraysrvTest, AMissingLanguageLibraryIsNamedAndTheAgentRunsInEnglish) {
     SetSetting("Directory", "Path", empty.Path());
     SetSetting("Language", "Value", "German");
     ChildProcess& agent = *agents_.emplace_back(std::make_unique<ChildProcess>(AgentCommand()));
-    BoxAnswerer answerer(agent.Id());
-    EXPECT_TRUE(WaitPumping([&] { return !answerer.Answered().empty(); }));
+    PromptAnswerer answerer({}, agent.Id(), IDOK);
+    EXPECT_TRUE(WaitPumping([&] { return !answerer.Prompts().empty(); }));
     EXPECT_TRUE(WaitPumping([&] { return FindOf(agent) != nullptr && agent.IsIdle(); }));
-    ASSERT_EQ(answerer.Answered().size(), 1u);
-    EXPECT_EQ(answerer.Answered()[0].text, "Loading Language DLL failed!");
-    EXPECT_EQ(answerer.Answered()[0].caption, empty.Path() + "TaviTrayResGerman.dll");
+    ASSERT_EQ(answerer.Prompts().size(), 1u);
+    EXPECT_EQ(answerer.Prompts()[0].text, "Loading Language DLL failed!");
+    EXPECT_EQ(answerer.Prompts()[0].caption, empty.Path() + "TaviTrayResGerman.dll");
     SendMessageA(FindOf(agent), tray::kTrayExitMessage, 0, 0);
     EXPECT_EQ(agent.WaitPumpingMessages(), 0u);
 }

@@ -1,6 +1,6 @@
 #include "prompt_answerer.h"
 
-namespace setup_tests {
+namespace testing_support {
 namespace {
 
 PromptAnswerer* active = nullptr;
@@ -10,6 +10,7 @@ constexpr int kBoxText = 0xFFFF;
 
 struct Search {
     HWND skip;
+    DWORD processId;  // 0: any window enumerated
     HWND found;
 };
 
@@ -17,7 +18,10 @@ BOOL CALLBACK NoteBox(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<Search*>(param);
     char className[16] = {};
     GetClassNameA(window, className, sizeof className);
-    if (window != search->skip && std::string(className) == "#32770" && IsWindowVisible(window)) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (window != search->skip && (search->processId == 0 || processId == search->processId) &&
+        std::string(className) == "#32770" && IsWindowVisible(window)) {
         search->found = window;
         return FALSE;
     }
@@ -34,8 +38,12 @@ std::string TextOf(HWND window) {
 
 }  // namespace
 
-PromptAnswerer::PromptAnswerer(std::initializer_list<Answer> script)
-    : script_(script), timer_(SetTimer(nullptr, 0, USER_TIMER_MINIMUM, OnTimer)) {
+PromptAnswerer::PromptAnswerer(std::initializer_list<Answer> script, DWORD processId,
+                               int beyondScript)
+    : script_(script),
+      processId_(processId),
+      beyondScript_(beyondScript),
+      timer_(SetTimer(nullptr, 0, USER_TIMER_MINIMUM, OnTimer)) {
     active = this;
 }
 
@@ -48,8 +56,12 @@ void CALLBACK PromptAnswerer::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (active == nullptr) {
         return;
     }
-    Search search{active->last_, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), NoteBox, reinterpret_cast<LPARAM>(&search));
+    Search search{active->last_, active->processId_, nullptr};
+    if (active->processId_ == 0) {
+        EnumThreadWindows(GetCurrentThreadId(), NoteBox, reinterpret_cast<LPARAM>(&search));
+    } else {
+        EnumWindows(NoteBox, reinterpret_cast<LPARAM>(&search));
+    }
     if (search.found != nullptr) {
         active->Respond(search.found);
     }
@@ -59,11 +71,11 @@ void PromptAnswerer::Respond(HWND box) {
     last_ = box;
     seen_.push_back({TextOf(box), TextOf(GetDlgItem(box, kBoxText))});
     const std::size_t index = seen_.size() - 1;
-    const Answer answer = index < script_.size() ? script_[index] : Answer{IDCANCEL, {}};
+    const Answer answer = index < script_.size() ? script_[index] : Answer{beyondScript_, {}};
     if (answer.whileShown) {
         answer.whileShown();
     }
     SendDlgItemMessageA(box, answer.button, BM_CLICK, 0, 0);
 }
 
-}  // namespace setup_tests
+}  // namespace testing_support

@@ -1,9 +1,13 @@
-// Answers the message boxes that this thread shows, as a user would, one
+// Answers the message boxes that this thread (or another process) shows, as
+// a user would, one
 // scripted answer after the other: each box's caption and text are noted,
 // an optional action runs while the box is up (a headset plugged in, say),
-// then the answer's button is pressed. Boxes beyond the script are
-// cancelled, so a wait that never ends fails its test instead of hanging.
-// It works from a timer of the thread, inside the box's own message loop.
+// then the answer's button is pressed. Boxes beyond the script get the
+// button given for them (Cancel unless told), so a wait that never ends fails
+// its test instead of hanging.
+// It works from a timer of this thread: inside the box's own message loop
+// for this thread's boxes, while the thread waits dispatching messages for
+// another process's.
 #pragma once
 
 #include <windows.h>
@@ -13,7 +17,7 @@
 #include <string>
 #include <vector>
 
-namespace setup_tests {
+namespace testing_support {
 
 class PromptAnswerer {
 public:
@@ -25,8 +29,9 @@ public:
         std::string caption, text;
     };
 
-    // One answerer at a time.
-    PromptAnswerer(std::initializer_list<Answer> script = {});
+    // One answerer at a time. processId 0: the boxes of this thread.
+    PromptAnswerer(std::initializer_list<Answer> script = {}, DWORD processId = 0,
+                   int beyondScript = IDCANCEL);
     ~PromptAnswerer();
     PromptAnswerer(const PromptAnswerer&) = delete;
     PromptAnswerer& operator=(const PromptAnswerer&) = delete;
@@ -38,9 +43,11 @@ private:
     void Respond(HWND box);
 
     std::vector<Answer> script_;
+    DWORD processId_;
+    int beyondScript_;
     std::vector<Seen> seen_;
     HWND last_ = nullptr;
     UINT_PTR timer_;
 };
 
-}  // namespace setup_tests
+}  // namespace testing_support
