@@ -109,6 +109,17 @@ TEST_F(TraysrvTest, TheUnloadSwitchClosesTheRunningAgent) {
     EXPECT_TRUE(tray_.Calls().empty());
 }
 
+TEST_F(TraysrvTest, WithoutItsLanguageLibraryNoWindowIsMade) {
+    const testing_support::ScratchDirectory alone;
+    ASSERT_TRUE(CopyFileA(PathBesideTest("traysrv.exe").c_str(),
+                          (alone.Path() + "traysrv.exe").c_str(), FALSE));
+    SetSetting("Directory", "Path", alone.Path());
+    ChildProcess& agent = *agents_.emplace_back(
+        std::make_unique<ChildProcess>("\"" + alone.Path() + "traysrv.exe\""));
+    EXPECT_EQ(agent.WaitPumpingMessages(), 1u);
+    EXPECT_TRUE(tray_.Calls().empty());
+}
+
 TEST_F(TraysrvTest, CloseHidesTrayExitEndsAndTracesAreKept) {
     ChildProcess& agent = StartAgent();
     const HWND window = FindOf(agent);
