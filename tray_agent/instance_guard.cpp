@@ -1,5 +1,7 @@
 #include "instance_guard.h"
 
+#include <string_view>
+
 namespace tray {
 namespace {
 
@@ -9,8 +11,8 @@ constexpr char kClassSuffix[] = " Class 76154AD6-7554-497d-9A84-E9A9EEB4C585";
 std::string GuardName(UINT resourceId) {
     char text[256] = {};
     LoadStringA(GetModuleHandleA(nullptr), resourceId, text, sizeof text);
-    std::string name(text);
-    name.resize(name.find('\n') == std::string::npos ? name.size() : name.find('\n'));
+    const std::string_view loaded(text);
+    const std::string name(loaded.substr(0, loaded.find('\n')));
     return (name.empty() ? std::string(kDefaultName) : name) + kClassSuffix;
 }
 
@@ -25,11 +27,10 @@ CInstanceGuard::~CInstanceGuard() {
 bool CInstanceGuard::Guard() {
     mutex_.reset(CreateMutexA(nullptr, FALSE, name_.c_str()));
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
-        found_ = FindWindowExA(nullptr, nullptr, name_.c_str(), nullptr);
-        if (found_ != nullptr) {
-            ShowWindow(found_, SW_RESTORE);
-            BringWindowToTop(found_);
-            SetForegroundWindow(found_);
+        if (const HWND found = FindWindowExA(nullptr, nullptr, name_.c_str(), nullptr)) {
+            ShowWindow(found, SW_RESTORE);
+            BringWindowToTop(found);
+            SetForegroundWindow(found);
         }
         mutex_.reset();
         return false;

@@ -28,15 +28,10 @@ public:
     // unregistered.
     void Release();
 
-    const std::string& Name() const { return name_; }
-    // The other instance's window found by a failed Guard, if any.
-    HWND Found() const { return found_; }
-
 private:
     std::string name_;
     tavimo::UniqueHandle mutex_;
     bool registered_ = false;
-    HWND found_ = nullptr;
 };
 
 }  // namespace tray

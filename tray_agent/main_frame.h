@@ -21,9 +21,7 @@ public:
     CMainFrame(const RestoreDevices& devices, LanguageLibrary& language,
                std::function<void()> destroyed);
 
-    const CTrayIcon& TrayIcon() const { return trayIcon_; }
     bool FirstIcon() const { return firstIcon_; }
-    bool ShowsNotifications() const { return showNotifications_; }
     // What the last language load and restore found.
     const RestoreFields& Fields() const { return fields_; }
     int SuspendCount() const { return power_.Count(); }

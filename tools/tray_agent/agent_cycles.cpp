@@ -6,25 +6,9 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <string>
 
-#include "product_key.h"
+#include "language_switch.h"
 #include "window_titles.h"
-
-namespace {
-
-void StoreLanguage(const char* language) {
-    HKEY key = nullptr;
-    const std::string path = std::string(tavimo::kProductKey) + "Language";
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        &key, nullptr) == ERROR_SUCCESS) {
-        RegSetValueExA(key, "Value", 0, REG_SZ, reinterpret_cast<const BYTE*>(language),
-                       static_cast<DWORD>(std::string(language).size() + 1));
-        RegCloseKey(key);
-    }
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     const int count = argc > 1 ? std::atoi(argv[1]) : 100;
@@ -35,10 +19,10 @@ int main(int argc, char** argv) {
     for (int cycle = 0; cycle < count; ++cycle) {
         SendMessageA(agent, WM_POWERBROADCAST, PBT_APMQUERYSUSPEND, 0);
         SendMessageA(agent, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
-        StoreLanguage(cycle % 2 == 0 ? "German" : "English");
+        tavimo::StoreLanguage(cycle % 2 == 0 ? "German" : "English");
         SendMessageA(agent, tavimo::kLanguageChangedMessage, 0, 0);
     }
-    StoreLanguage("English");
+    tavimo::StoreLanguage("English");
     SendMessageA(agent, tavimo::kLanguageChangedMessage, 0, 0);
     return 0;
 }
