@@ -2,7 +2,8 @@
 
 set(TAVIMO_PE_CHECK ${PROJECT_SOURCE_DIR}/tools/pe/check.sh)
 
-# tavimo_deliverable(target FILENAME name DESCRIPTION text [PLAIN_CONTROLS]):
+# tavimo_deliverable(target FILENAME name DESCRIPTION text
+#                    [PLAIN_CONTROLS | CONTROLS_ON_DEMAND]):
 # warnings, the
 # version resource, a program's manifest, the stand-in for the one kernel32
 # function the compiler's runtime needs beyond Windows XP, and the checks of
@@ -10,12 +11,14 @@ set(TAVIMO_PE_CHECK ${PROJECT_SOURCE_DIR}/tools/pe/check.sh)
 # has; a program has its manifest) for one deliverable. The checks read the file and run nothing, so they stand in both
 # Windows builds.
 function(tavimo_deliverable target)
-    cmake_parse_arguments(arg "PLAIN_CONTROLS" "FILENAME;DESCRIPTION" "" ${ARGN})
+    cmake_parse_arguments(arg "PLAIN_CONTROLS;CONTROLS_ON_DEMAND" "FILENAME;DESCRIPTION" "" ${ARGN})
     get_target_property(type ${target} TYPE)
     if(type STREQUAL "EXECUTABLE")
         set(file_type VFT_APP)
         if(arg_PLAIN_CONTROLS)
             tavimo_program_manifest(${target} PLAIN_CONTROLS)
+        elseif(arg_CONTROLS_ON_DEMAND)
+            tavimo_program_manifest(${target} CONTROLS_ON_DEMAND)
         else()
             tavimo_program_manifest(${target})
         endif()
@@ -31,21 +34,24 @@ function(tavimo_deliverable target)
         COMMAND sh ${TAVIMO_PE_CHECK} imports ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}>)
 endfunction()
 
-# tavimo_program_manifest(target [PLAIN_CONTROLS]): the program's manifest as
-# resource 1 of type RT_MANIFEST (common controls 6, the invoker's rights, the
-# systems it is written for), and the test that it is there. PLAIN_CONTROLS
-# leaves common controls 6 out: a resident program that shows next to nothing
-# saves what loading them costs (about 1.8 MB of private memory under Wine).
+# tavimo_program_manifest(target [PLAIN_CONTROLS | CONTROLS_ON_DEMAND]): the
+# program's manifest as resource 1 of type RT_MANIFEST (common controls 6, the
+# invoker's rights, the systems it is written for), and the test that it is
+# there. PLAIN_CONTROLS leaves common controls 6 out: a resident program that
+# shows next to nothing saves what loading them costs (about 1.8 MB of private
+# memory under Wine). CONTROLS_ON_DEMAND moves them to the second manifest of
+# tavimo_controls_manifest, for a program that shows the system's controls
+# only in dialogs and tooltips and starts faster without them.
 function(tavimo_program_manifest target)
-    cmake_parse_arguments(arg "PLAIN_CONTROLS" "" "" ${ARGN})
-    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-        set(manifest_architecture x86)
-    else()
-        set(manifest_architecture amd64)
-    endif()
+    cmake_parse_arguments(arg "PLAIN_CONTROLS;CONTROLS_ON_DEMAND" "" "" ${ARGN})
+    tavimo_manifest_architecture(manifest_architecture)
     if(arg_PLAIN_CONTROLS)
         set(manifest_dependency "")
         set(check_mode manifest_plain)
+    elseif(arg_CONTROLS_ON_DEMAND)
+        set(manifest_dependency "")
+        set(check_mode manifest_on_demand)
+        tavimo_controls_manifest(${target})
     else()
         set(manifest_dependency "  <!-- Common controls 6: the tooltips, and the system's look on Windows XP and later. -->
   <dependency>
@@ -60,13 +66,34 @@ function(tavimo_program_manifest target)
     endif()
     set(manifest ${CMAKE_CURRENT_BINARY_DIR}/${target}.manifest)
     configure_file(${PROJECT_SOURCE_DIR}/cmake/program.manifest.in ${manifest} @ONLY)
-    set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_manifest.rc)
-    file(CONFIGURE OUTPUT ${rc} CONTENT
-        "#include <windows.h>\nCREATEPROCESS_MANIFEST_RESOURCE_ID RT_MANIFEST \"${manifest}\"\n")
-    set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${manifest})
-    target_sources(${target} PRIVATE ${rc})
+    tavimo_manifest_resource(${target} CREATEPROCESS_MANIFEST_RESOURCE_ID ${manifest} program)
     add_test(NAME ${target}_has_manifest
         COMMAND sh ${TAVIMO_PE_CHECK} ${check_mode} ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}>)
+endfunction()
+
+# tavimo_controls_manifest(target): common controls 6 as resource 2 of type
+# RT_MANIFEST, for the framework's ThemedControls scopes.
+function(tavimo_controls_manifest target)
+    tavimo_manifest_architecture(manifest_architecture)
+    set(manifest ${CMAKE_CURRENT_BINARY_DIR}/${target}_controls.manifest)
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/controls.manifest.in ${manifest} @ONLY)
+    tavimo_manifest_resource(${target} ISOLATIONAWARE_MANIFEST_RESOURCE_ID ${manifest} controls)
+endfunction()
+
+function(tavimo_manifest_architecture variable)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+        set(${variable} x86 PARENT_SCOPE)
+    else()
+        set(${variable} amd64 PARENT_SCOPE)
+    endif()
+endfunction()
+
+# The manifest file as the target's resource of the given id.
+function(tavimo_manifest_resource target id manifest suffix)
+    set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_${suffix}_manifest.rc)
+    file(CONFIGURE OUTPUT ${rc} CONTENT "#include <windows.h>\n${id} RT_MANIFEST \"${manifest}\"\n")
+    set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${manifest})
+    target_sources(${target} PRIVATE ${rc})
 endfunction()
 
 # tavimo_lean_image(target): the loader maps only what the deliverable runs.

@@ -8,7 +8,8 @@
 
 namespace framework {
 
-// Loads the library (the version that the program's manifest asks for) and
+// Loads the library (the version that the active manifest asks for: make the
+// first call inside a ThemedControls scope for version 6) and
 // registers the control classes named by ICC flags; false when it cannot.
 bool UseCommonControls(DWORD classes);
 

@@ -1,10 +1,13 @@
 #include "dialog.h"
 
 #include "resource_source.h"
+#include "themed_controls.h"
 
 namespace framework {
 
 INT_PTR CDialog::DoModal(HWND parent) {
+    // The dialog's controls have the system's look.
+    const ThemedControls themed;
     return DialogBoxParamA(resources_ != nullptr ? resources_ : ResourceSource(),
                            MAKEINTRESOURCEA(templateId_), parent, StaticDialogProc,
                            reinterpret_cast<LPARAM>(this));

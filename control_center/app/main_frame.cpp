@@ -10,6 +10,7 @@
 #include "language_table.h"
 #include "layout_choice.h"
 #include "message_dialog.h"
+#include "themed_controls.h"
 
 namespace tavimo {
 namespace {
@@ -305,6 +306,7 @@ void CMainFrame::CreateToolTips() {
         ::DestroyWindow(toolTips_);
         toolTips_ = nullptr;
     }
+    const framework::ThemedControls themed;
     if (!framework::UseCommonControls(ICC_WIN95_CLASSES)) {
         return;
     }

@@ -8,6 +8,7 @@
 #include "language_rules.h"
 #include "language_switch.h"
 #include "mixer_math.h"
+#include "themed_controls.h"
 
 namespace demo {
 namespace {
@@ -126,6 +127,7 @@ bool CHeadsetWindow::Create() {
 }
 
 void CHeadsetWindow::CreateControls() {
+    const framework::ThemedControls themed;  // the system's look, as the dialogs have
     AddControl("BUTTON", "Press mute button", BS_PUSHBUTTON, {kMargin, kMargin, 132, 24},
                kMuteButtonId);
     AddControl("BUTTON", "Unplug", BS_PUSHBUTTON, {148, kMargin, 66, 24}, kUnplugId);

@@ -9,10 +9,12 @@
 #                                            a program whose texts and images all come
 #                                            from a language library: no icon, menu,
 #                                            dialog or string resource
-#   check.sh manifest_plain OBJDUMP FILE      the same without common controls 6
 #   check.sh manifest OBJDUMP FILE           a program's manifest: resource 1 of type
 #                                            RT_MANIFEST, asking for common controls 6
 #                                            and the invoker's rights
+#   check.sh manifest_plain OBJDUMP FILE     the same without common controls 6
+#   check.sh manifest_on_demand OBJDUMP FILE the same, with common controls 6 in a
+#                                            manifest of their own, resource 2
 set -eu
 mode=$1 tool=$2 file=$3
 shift 3
@@ -32,17 +34,17 @@ no_shown_resources)
     echo "resources: no icon, menu, dialog or string"
     exit 0
     ;;
-manifest | manifest_plain)
+manifest | manifest_plain | manifest_on_demand)
     # In objdump's resource tree, type entries stand 3 blanks after the
-    # offset, name entries 5: look for name 1 under type 24 (RT_MANIFEST).
-    if ! "$tool" -p "$file" | awk '
+    # offset, name entries 5: the names under type 24 (RT_MANIFEST).
+    ids=$("$tool" -p "$file" | awk '
         /^[0-9a-f]+   Entry: ID: / { in_manifest = ($4 == "0x000018,") }
-        /^[0-9a-f]+     Entry: ID: / && in_manifest && $4 == "0x000001," { found = 1 }
-        END { exit !found }'; then
+        /^[0-9a-f]+     Entry: ID: / && in_manifest { print $4 }')
+    if ! printf '%s\n' $ids | grep -qx '0x000001,'; then
         echo "$file has no manifest resource (RT_MANIFEST, id 1)" >&2
         exit 1
     fi
-    # Resource data is stored as is: the manifest's text is in the file.
+    # Resource data is stored as is: the manifests' texts are in the file.
     text=$(tr -s '\t\r\n ' ' ' <"$file")
     controls='name="Microsoft.Windows.Common-Controls" version="6.0.0.0"'
     bad=0
@@ -52,16 +54,28 @@ manifest | manifest_plain)
             bad=1
         fi
     done
-    if printf '%s' "$text" | grep -aqF "$controls"; then
-        has_controls=yes
-    else
-        has_controls=no
+    count=$(printf '%s' "$text" | grep -aoF "$controls" | wc -l)
+    if [ "$mode" = manifest_on_demand ]; then
+        # The one request for the controls is the second manifest's, whose
+        # identity comes right before its dependency.
+        if ! printf '%s\n' $ids | grep -qx '0x000002,'; then
+            echo "$file has no second manifest resource (RT_MANIFEST, id 2)" >&2
+            bad=1
+        fi
+        if [ "$count" -ne 1 ] || ! printf '%s' "$text" | grep -aqE \
+            "ThemedControls\"[^<]*/> <dependency> <dependentAssembly> <assemblyIdentity type=\"win32\" $controls"; then
+            echo "$file: common controls 6 are not asked for by the second manifest alone" >&2
+            bad=1
+        fi
+        [ "$bad" -eq 0 ] && echo "manifest: asInvoker; common controls 6 in manifest 2"
+        exit $bad
     fi
-    case "$mode:$has_controls" in
-    manifest:no) echo "$file: the manifest lacks $controls" >&2; bad=1 ;;
-    manifest_plain:yes) echo "$file: the manifest asks for common controls 6" >&2; bad=1 ;;
+    case "$mode:$count" in
+    manifest:0) echo "$file: the manifest lacks $controls" >&2; bad=1 ;;
+    manifest_plain:0) ;;
+    manifest_plain:*) echo "$file: the manifest asks for common controls 6" >&2; bad=1 ;;
     esac
-    [ "$bad" -eq 0 ] && echo "manifest: asInvoker, common controls 6: $has_controls"
+    [ "$bad" -eq 0 ] && echo "manifest: asInvoker, common controls 6: $count"
     exit $bad
     ;;
 no_imports)

@@ -1,15 +1,26 @@
 #include "display_item.h"
 
+#include <unordered_map>
+
 namespace skin {
 namespace {
+
 constexpr char kItemClass[] = "TavimoSkinItem";
-// Marks the standard controls that belong to an item.
-constexpr char kItemProperty[] = "TavimoSkinItem";
+
+// The items by their windows, custom and standard alike, kept by the
+// user-interface thread that makes them: found without asking the system,
+// as the frame does for every notification and a button's subclass for
+// every message.
+std::unordered_map<HWND, DisplayItem*>& ItemsByWindow() {
+    static std::unordered_map<HWND, DisplayItem*> items;
+    return items;
+}
+
 }  // namespace
 
 DisplayItem::~DisplayItem() {
     if (m_hWnd != nullptr) {
-        RemovePropA(m_hWnd, kItemProperty);
+        ItemsByWindow().erase(m_hWnd);
         ::DestroyWindow(m_hWnd);
         m_hWnd = nullptr;  // a standard control's window is not unbound by its messages
     }
@@ -20,7 +31,9 @@ void DisplayItem::Show(bool show) const {
 }
 
 DisplayItem* DisplayItem::FromWindow(HWND window) {
-    return window != nullptr ? static_cast<DisplayItem*>(GetPropA(window, kItemProperty)) : nullptr;
+    const auto& items = ItemsByWindow();
+    const auto found = items.find(window);
+    return found != items.end() ? found->second : nullptr;
 }
 
 bool DisplayItem::CreateItemWindow(HWND owner, int x, int y, Size size) {
@@ -28,7 +41,7 @@ bool DisplayItem::CreateItemWindow(HWND owner, int x, int y, Size size) {
                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(elementId_)), CS_DBLCLKS)) {
         return false;
     }
-    SetPropA(m_hWnd, kItemProperty, this);
+    ItemsByWindow()[m_hWnd] = this;
     return true;
 }
 
@@ -40,7 +53,7 @@ bool DisplayItem::CreateControl(const char* className, DWORD style, const char* 
     if (m_hWnd == nullptr) {
         return false;
     }
-    SetPropA(m_hWnd, kItemProperty, this);
+    ItemsByWindow()[m_hWnd] = this;
     return true;
 }
 
@@ -52,7 +65,12 @@ void DisplayItem::PostToParent(UINT message, WPARAM wParam, LPARAM lParam) const
 
 LRESULT DisplayItem::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCDESTROY) {
-        RemovePropA(m_hWnd, kItemProperty);
+        ItemsByWindow().erase(m_hWnd);
+    }
+    if (message == WM_NCPAINT) {
+        // No frame, so nothing outside the client area: the default handling
+        // would only fetch a window DC to draw nothing.
+        return 0;
     }
     return CPaintedWnd::WindowProc(message, wParam, lParam);
 }

@@ -11,6 +11,8 @@
 #include "gen_text.h"
 #include "item_harness.h"
 #include "item_text.h"
+#include "layout_doc.h"
+#include "layout_fields.h"
 #include "test_window.h"
 
 namespace {
@@ -607,6 +609,38 @@ TEST(BadItemLines, HugeCountsAreBounded) {
     GetClientRect(array->Window(), &client);
     EXPECT_LE(client.right, 1000 * 8);
     EXPECT_LE(client.bottom, 1000 * 6);
+}
+
+// ---- finding an item from its window ------------------------------------
+
+// The frame finds the item behind a notification from its window: a custom
+// item's and a standard control's alike, and never once the item is gone,
+// whichever of item and window goes first.
+TEST(ItemWindows, AnItemIsFoundFromItsWindowWhileBothLive) {
+    const testing_support::OwnerWindow parent;
+    skin::BitmapCache bitmaps;
+    const std::string lines[] = {"1=DIButton,0,0,0,0," + F().up + "," + F().down,
+                                 "2=GenText,0,0,0,Tahoma,11,0,#FFFFFF,#102030,Text"};
+    for (const std::string& line : lines) {
+        const std::string text = "[P]\r\n" + line + "\r\n";
+        const skin::LayoutDoc doc = skin::ReadLayoutText(text);
+        const skin::LayoutEntry& entry = doc.Sections().at(0).entries.at(0);
+        auto item = skin::CreateDisplayItem(entry, parent.get(), 0, 0, bitmaps);
+        ASSERT_NE(item, nullptr) << line;
+        const HWND window = item->Window();
+        EXPECT_EQ(skin::DisplayItem::FromWindow(window), item.get()) << line;
+        item.reset();
+        EXPECT_EQ(skin::DisplayItem::FromWindow(window), nullptr) << line;
+
+        item = skin::CreateDisplayItem(entry, parent.get(), 0, 0, bitmaps);
+        ASSERT_NE(item, nullptr) << line;
+        const HWND destroyedFirst = item->Window();
+        DestroyWindow(destroyedFirst);  // as the frame's end takes its children
+        item.reset();
+        EXPECT_EQ(skin::DisplayItem::FromWindow(destroyedFirst), nullptr) << line;
+    }
+    EXPECT_EQ(skin::DisplayItem::FromWindow(parent.get()), nullptr);
+    EXPECT_EQ(skin::DisplayItem::FromWindow(nullptr), nullptr);
 }
 
 }  // namespace
