@@ -2,11 +2,14 @@
 
 #include <commctrl.h>
 
+#include "themed_controls.h"
 #include "unique_handle.h"
 
 namespace framework {
 
 bool UseCommonControls(DWORD classes) {
+    // Version 6 where the program carries it, whichever scope the caller is in.
+    const ThemedControls themed;
     static const tavimo::UniqueModule library(LoadLibraryA("comctl32.dll"));
     if (!library) {
         return false;

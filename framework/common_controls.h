@@ -8,9 +8,10 @@
 
 namespace framework {
 
-// Loads the library (the version that the active manifest asks for: make the
-// first call inside a ThemedControls scope for version 6) and
-// registers the control classes named by ICC flags; false when it cannot.
+// Loads the library (version 6 when the program carries it as in
+// themed_controls.h) and registers the control classes named by ICC flags;
+// false when it cannot. Windows of those classes are made inside a
+// ThemedControls scope too.
 bool UseCommonControls(DWORD classes);
 
 }  // namespace framework

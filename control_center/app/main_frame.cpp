@@ -306,7 +306,7 @@ void CMainFrame::CreateToolTips() {
         ::DestroyWindow(toolTips_);
         toolTips_ = nullptr;
     }
-    const framework::ThemedControls themed;
+    const framework::ThemedControls themed;  // the version 6 tooltip window
     if (!framework::UseCommonControls(ICC_WIN95_CLASSES)) {
         return;
     }
