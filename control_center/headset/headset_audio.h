@@ -43,8 +43,6 @@ inline constexpr DWORD kCodecDownloadPause = 250;
 class HeadsetAudio {
 public:
     explicit HeadsetAudio(const devices::DeviceSet& devices, CodecAccess::Libraries libraries = {});
-    // The mixer part over mixer; the other devices are the system's.
-    explicit HeadsetAudio(devices::MixerApi& mixer);
     HeadsetAudio(const HeadsetAudio&) = delete;
     HeadsetAudio& operator=(const HeadsetAudio&) = delete;
 

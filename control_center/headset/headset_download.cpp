@@ -19,10 +19,6 @@ HeadsetAudio::HeadsetAudio(const devices::DeviceSet& devices, CodecAccess::Libra
       pipe_(devices.pipe, devices.platform),
       codec_(libraries) {}
 
-HeadsetAudio::HeadsetAudio(devices::MixerApi& mixer)
-    : HeadsetAudio(devices::DeviceSet{mixer, devices::SystemHid(), devices::SystemPipe(),
-                                      devices::SystemPlatform(), devices::SystemWave()}) {}
-
 int HeadsetAudio::OpenHeadset(HWND window, const MessageSink& messages) {
     // From scratch: nothing of an earlier open survives a reopen.
     hid_.Close();

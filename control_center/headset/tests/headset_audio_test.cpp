@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "device_set.h"
 #include "mixer_limits.h"
 #include "test_window.h"
 #include "virtual_mixer.h"
@@ -26,7 +27,10 @@ protected:
         mixer = std::make_unique<VirtualMixer>(std::move(options));
         mixer->Preset(kSpeakers, kVolume, {40000, 20000});
         mixer->Preset(kSpeakers, MIXERCONTROL_CONTROLTYPE_BASS, {32768});
-        audio = std::make_unique<HeadsetAudio>(*mixer);
+        // The other devices are the system's, which these tests never reach.
+        audio = std::make_unique<HeadsetAudio>(
+            devices::DeviceSet{*mixer, devices::SystemHid(), devices::SystemPipe(),
+                               devices::SystemPlatform(), devices::SystemWave()});
         opened = audio->OpenMixer(window.get(), search);
     }
     // Hands every mixer notification waiting for the window to the model,
@@ -317,7 +321,7 @@ TEST_F(HeadsetAudioTest, ClosingDisarmsTheEcho) {
 TEST(SystemMixer, WithoutAudioDevicesThereIsNothingToOpen) {
     // The test prefix runs Wine without audio drivers.
     testing_support::OwnerWindow window;
-    HeadsetAudio audio(devices::SystemMixer());
+    HeadsetAudio audio(devices::SystemDevices());
     if (devices::SystemMixer().GetNumDevs() != 0) {
         GTEST_SKIP() << "this machine has mixer devices; the none path needs none";
     }
