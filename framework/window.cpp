@@ -1,6 +1,44 @@
 #include "window.h"
 
+#include <mutex>
+#include <unordered_map>
+
 namespace framework {
+namespace {
+
+// The objects bound to their windows, kept in the process rather than in
+// the windows (GWLP_USERDATA), which would cost a call to the system for
+// every window made. Each window's messages come on the thread that made
+// it; the lock is for windows of several threads.
+class WindowBindings {
+public:
+    void Bind(HWND window, CWnd* object) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        objects_[window] = object;
+    }
+    void Unbind(HWND window) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        objects_.erase(window);
+    }
+    CWnd* Find(HWND window) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        const auto found = objects_.find(window);
+        return found != objects_.end() ? found->second : nullptr;
+    }
+
+private:
+    std::mutex mutex_;
+    std::unordered_map<HWND, CWnd*> objects_;
+};
+
+// Never destroyed: a window may still go while the program's static
+// objects are destroyed.
+WindowBindings& BoundWindows() {
+    static auto* bindings = new WindowBindings();
+    return *bindings;
+}
+
+}  // namespace
 
 CWnd::~CWnd() {
     if (m_hWnd != nullptr) {
@@ -42,16 +80,16 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam
     if (message == WM_NCCREATE) {
         self = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         self->m_hWnd = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        BoundWindows().Bind(window, self);
     } else {
-        self = reinterpret_cast<CWnd*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        self = BoundWindows().Find(window);
     }
     if (self == nullptr) {
         return DefWindowProcA(window, message, wParam, lParam);
     }
     const LRESULT result = self->WindowProc(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        BoundWindows().Unbind(window);
         self->m_hWnd = nullptr;
         self->PostNcDestroy();
     }

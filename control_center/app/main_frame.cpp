@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "child_painting.h"
 #include "common_controls.h"
 #include "element_ids.h"
 #include "language_table.h"
@@ -240,6 +241,8 @@ void CMainFrame::OnPaint() {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(m_hWnd, &paint);
     PaintClient(dc);
+    // The items are the frame's only children.
+    framework::PaintChildWindows(m_hWnd, dc, layout_.ItemWindows());
     EndPaint(m_hWnd, &paint);
 }
 

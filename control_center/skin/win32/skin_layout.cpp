@@ -108,6 +108,15 @@ void SkinLayout::Paint(HDC dc) const {
     }
 }
 
+std::vector<HWND> SkinLayout::ItemWindows() const {
+    std::vector<HWND> windows;
+    for (const auto& panel : panels_) {
+        panel->ForEachItem(
+            [&windows](const DisplayItem& item) { windows.push_back(item.Window()); });
+    }
+    return windows;
+}
+
 void SkinLayout::RefreshTexts() const {
     for (const auto& panel : panels_) {
         panel->ForEachItem(

@@ -91,6 +91,9 @@ public:
     Size BoundingSize() const { return stack_.BoundingSize(); }
     int HitTest(POINT point) const { return stack_.HitTest(point.x, point.y); }
     void Paint(HDC dc) const;
+    // The windows of every item, panel by panel and set by set, in the
+    // order in which they were made.
+    std::vector<HWND> ItemWindows() const;
     // Tells every item of every set of every panel to re-read its texts.
     void RefreshTexts() const;
 
