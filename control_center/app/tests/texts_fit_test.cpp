@@ -142,7 +142,9 @@ protected:
         for (const auto& panel : frame->Layout().Panels()) {
             panel->ForEachItem([this](const skin::DisplayItem& item) {
                 if (dynamic_cast<const skin::GenText*>(&item) != nullptr) {
-                    englishRight[item.ElementId()] = PlaceOf(item.Window()).right;
+                    // A hidden label's window has no size until first shown.
+                    englishRight[item.ElementId()] =
+                        PlaceOf(item.Window()).left + item.ItemSize().width;
                 }
             });
         }

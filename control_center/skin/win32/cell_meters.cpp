@@ -48,7 +48,7 @@ bool CellRow::Accepts(int level) const {
 void CellRow::SetLevel(int level) {
     if (Accepts(level) && level != level_) {
         level_ = level;
-        InvalidateRect(m_hWnd, nullptr, FALSE);
+        Redraw();
     }
 }
 
@@ -111,7 +111,7 @@ void CellArray::SetLevels(const std::vector<int>& levels) {
     for (std::size_t c = 0; c < levels_.size() && c < levels.size(); ++c) {
         levels_[c] = levels[c];
     }
-    InvalidateRect(m_hWnd, nullptr, FALSE);
+    Redraw();
 }
 
 void CellArray::Paint(HDC dc) const {

@@ -38,7 +38,7 @@ std::unique_ptr<DisplayItem> DIButton::Create(const LayoutEntry& entry, HWND own
 void DIButton::SetChecked(bool checked) {
     if (toggle_) {
         checked_ = checked;
-        InvalidateRect(m_hWnd, nullptr, FALSE);
+        Redraw();
     }
 }
 
@@ -74,7 +74,7 @@ bool DIButton::OnDrawItem(const DRAWITEMSTRUCT& draw) {
 void DIButton::OnClicked() {
     if (toggle_) {
         checked_ = !checked_;
-        InvalidateRect(m_hWnd, nullptr, FALSE);
+        Redraw();
     }
     PostToParent(WM_COMMAND, static_cast<WPARAM>(ElementId()), 0);
 }

@@ -184,7 +184,7 @@ int DIDropDown::SelectEntry(int index) {
     if (index >= 0 && static_cast<std::size_t>(index) < list_->Items().size()) {
         list_->Select(index);
     }
-    InvalidateRect(m_hWnd, nullptr, FALSE);
+    Redraw();
     return list_->Selected();
 }
 
@@ -202,16 +202,14 @@ Size DIDropDown::TextExtent() const {
 void DIDropDown::Close() {
     open_ = false;
     list_->Close();
-    InvalidateRect(m_hWnd, nullptr, FALSE);
+    Redraw();
 }
 
 void DIDropDown::Paint(HDC dc) const {
     DrawBitmap(dc, box_, 0, 0);
     const std::string text = CurrentText();
     if (!text.empty()) {
-        RECT client;
-        GetClientRect(m_hWnd, &client);
-        DrawCentredText(dc, client, ResolveText(text), textColour_, font_);
+        DrawCentredText(dc, Area(), ResolveText(text), textColour_, font_);
     }
 }
 

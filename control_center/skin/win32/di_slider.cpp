@@ -44,7 +44,7 @@ int DISlider::SetPosition(int value) {
     if (!IsRectEmpty(&thumb_) && range_.CanMap()) {
         MoveThumbTo(range_.ThumbOffset(position_));
     }
-    InvalidateRect(m_hWnd, nullptr, FALSE);
+    Redraw();
     return position_;
 }
 
@@ -55,7 +55,7 @@ void DISlider::SetRange(int minimum, int maximum) {
     range_.minimum = minimum;
     range_.maximum = maximum;
     position_ = std::clamp(position_, minimum, maximum);
-    InvalidateRect(m_hWnd, nullptr, FALSE);
+    Redraw();
 }
 
 void DISlider::Notify(WORD code) {
@@ -82,7 +82,7 @@ void DISlider::OnButtonDown(POINT point) {
         MoveThumbTo(range_.ThumbOffset(position_));
     }
     Notify(kCodePosition);
-    InvalidateRect(m_hWnd, nullptr, FALSE);
+    Redraw();
 }
 
 void DISlider::OnMouseMove(POINT point) {
@@ -95,7 +95,7 @@ void DISlider::OnMouseMove(POINT point) {
         position_ = range_.PositionAt(offset);
     }
     Notify(kCodeTrack);
-    InvalidateRect(m_hWnd, nullptr, FALSE);
+    Redraw();
 }
 
 // Ends a drag as the button-up does: on the release itself, when the
@@ -112,7 +112,7 @@ void DISlider::EndDrag() {
         position_ = range_.PositionAt(ThumbOffset());
     }
     Notify(kCodePosition);
-    InvalidateRect(m_hWnd, nullptr, FALSE);
+    Redraw();
 }
 
 void DISlider::SetActive(bool active) {

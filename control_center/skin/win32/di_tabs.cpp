@@ -17,14 +17,13 @@ std::unique_ptr<DisplayItem> TabItem::Create(const LayoutEntry& entry, HWND owne
 }
 
 bool TabItem::Inside(POINT point) const {
-    RECT client;
-    GetClientRect(m_hWnd, &client);
-    return PtInRect(&client, point) != FALSE;
+    const RECT area = Area();
+    return PtInRect(&area, point) != FALSE;
 }
 
 void TabItem::SetColour(COLORREF colour) {
     colour_ = colour;
-    InvalidateRect(m_hWnd, nullptr, FALSE);
+    Redraw();
 }
 
 // A tab that changes between selected and not is no longer hovered: it
@@ -100,9 +99,7 @@ void TabItem::Paint(HDC dc) const {
     if (selectedBitmap_ != nullptr && normalBitmap_ != nullptr) {
         DrawBitmap(dc, selected_ ? selectedBitmap_ : normalBitmap_, 0, 0);
     }
-    RECT client;
-    GetClientRect(m_hWnd, &client);
-    DrawCentredText(dc, client, ShownText(), colour_, font_);
+    DrawCentredText(dc, Area(), ShownText(), colour_, font_);
 }
 
 std::unique_ptr<DisplayItem> DITabCtl::Create(const LayoutEntry& entry, HWND owner, int x, int y,
@@ -155,8 +152,7 @@ void DITabCtl::LayOutTabs() {
         tab.normalBitmap_ = normalBitmap_;
         const Size size =
             BitmapSize(static_cast<int>(i) == current_ ? selectedBitmap_ : normalBitmap_);
-        MoveWindow(tab.Window(), SaturatingAdd(corner_.x, x), corner_.y, size.width, size.height,
-                   TRUE);
+        tab.Place(SaturatingAdd(corner_.x, x), corner_.y, size);
         x = SaturatingAdd(x, size.width);
     }
 }

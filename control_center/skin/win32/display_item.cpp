@@ -16,6 +16,10 @@ std::unordered_map<HWND, DisplayItem*>& ItemsByWindow() {
     return items;
 }
 
+bool HasVisibleStyle(HWND window) {
+    return window != nullptr && (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
 }  // namespace
 
 DisplayItem::~DisplayItem() {
@@ -26,8 +30,34 @@ DisplayItem::~DisplayItem() {
     }
 }
 
-void DisplayItem::Show(bool show) const {
+void DisplayItem::Show(bool show) {
+    if (show && !sized_) {
+        // Under a parent that does not show yet, nothing needs redrawing:
+        // the parent's first paint draws the item.
+        const UINT quiet =
+            HasVisibleStyle(GetParent(m_hWnd)) ? 0 : SWP_NOREDRAW | SWP_DEFERERASE | SWP_NOCOPYBITS;
+        SetWindowPos(m_hWnd, nullptr, 0, 0, size_.width, size_.height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW | quiet);
+        sized_ = true;
+        return;
+    }
     ShowWindow(m_hWnd, show ? SW_SHOW : SW_HIDE);
+}
+
+void DisplayItem::Redraw() const {
+    if (HasVisibleStyle(m_hWnd) && HasVisibleStyle(GetParent(m_hWnd))) {
+        InvalidateRect(m_hWnd, nullptr, FALSE);
+    }
+}
+
+void DisplayItem::Place(int x, int y, Size size) {
+    size_ = size;
+    if (sized_) {
+        MoveWindow(m_hWnd, x, y, size.width, size.height, TRUE);
+    } else {
+        SetWindowPos(m_hWnd, nullptr, x, y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    }
 }
 
 DisplayItem* DisplayItem::FromWindow(HWND window) {
@@ -37,22 +67,24 @@ DisplayItem* DisplayItem::FromWindow(HWND window) {
 }
 
 bool DisplayItem::CreateItemWindow(HWND owner, int x, int y, Size size) {
-    if (!CreateEx(0, kItemClass, "", WS_CHILD, x, y, size.width, size.height, owner,
+    if (!CreateEx(0, kItemClass, "", WS_CHILD, x, y, 0, 0, owner,
                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(elementId_)), CS_DBLCLKS)) {
         return false;
     }
+    size_ = size;
     ItemsByWindow()[m_hWnd] = this;
     return true;
 }
 
 bool DisplayItem::CreateControl(const char* className, DWORD style, const char* text, HWND owner,
                                 int x, int y, Size size) {
-    m_hWnd = CreateWindowExA(0, className, text, WS_CHILD | style, x, y, size.width, size.height,
-                             owner, reinterpret_cast<HMENU>(static_cast<INT_PTR>(elementId_)),
+    m_hWnd = CreateWindowExA(0, className, text, WS_CHILD | style, x, y, 0, 0, owner,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(elementId_)),
                              GetModuleHandleA(nullptr), nullptr);
     if (m_hWnd == nullptr) {
         return false;
     }
+    size_ = size;
     ItemsByWindow()[m_hWnd] = this;
     return true;
 }

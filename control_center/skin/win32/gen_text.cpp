@@ -34,13 +34,13 @@ void GenText::Refit() {
     RECT rect;
     GetWindowRect(m_hWnd, &rect);
     MapWindowPoints(nullptr, GetParent(m_hWnd), reinterpret_cast<POINT*>(&rect), 1);
-    MoveWindow(m_hWnd, rect.left, rect.top, size.width, size.height, TRUE);
+    Place(rect.left, rect.top, size);
 }
 
 void GenText::SetText(std::string_view written) {
     written_ = written;
     Refit();
-    InvalidateRect(m_hWnd, nullptr, FALSE);
+    Redraw();
 }
 
 namespace {
@@ -48,13 +48,11 @@ namespace {
 // Has the parent paint its face into dc beneath window: what a transparent
 // label shows around and behind its text. Without it a new text would land
 // on the pixels of the old one, which nothing erases.
-void PaintParentBeneath(HWND window, HDC dc) {
+void PaintParentBeneath(HWND window, const RECT& client, HDC dc) {
     const HWND parent = GetParent(window);
     if (parent == nullptr) {
         return;
     }
-    RECT client;
-    GetClientRect(window, &client);
     POINT corner = {0, 0};
     MapWindowPoints(window, parent, &corner, 1);
     const int saved = SaveDC(dc);
@@ -68,7 +66,7 @@ void PaintParentBeneath(HWND window, HDC dc) {
 
 void GenText::Paint(HDC dc) const {
     if (transparent_) {
-        PaintParentBeneath(m_hWnd, dc);
+        PaintParentBeneath(m_hWnd, Area(), dc);
     }
     const std::string text = ShownText();
     if (text.empty()) {

@@ -616,6 +616,78 @@ TEST(BadItemLines, HugeCountsAreBounded) {
 // The frame finds the item behind a notification from its window: a custom
 // item's and a standard control's alike, and never once the item is gone,
 // whichever of item and window goes first.
+// The item built from line at (x, y) of owner, hidden, as a layout builds it.
+std::unique_ptr<skin::DisplayItem> BuildHidden(const std::string& line, HWND owner, int x, int y,
+                                               skin::BitmapCache& bitmaps) {
+    const std::string text = "[P]\r\n" + line + "\r\n";
+    const skin::LayoutDoc doc = skin::ReadLayoutText(text);
+    return skin::CreateDisplayItem(doc.Sections().at(0).entries.at(0), owner, x, y, bitmaps);
+}
+
+RECT PlaceIn(HWND parent, HWND window) {
+    RECT place;
+    GetWindowRect(window, &place);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+TEST(ItemWindows, AHiddenItemTakesItsSizeAndPlaceWhenFirstShown) {
+    const testing_support::OwnerWindow parent;
+    skin::BitmapCache bitmaps;
+    auto button =
+        BuildHidden("1=DIButton,0,0,0,0," + F().up + "," + F().down, parent.get(), 10, 20, bitmaps);
+    auto label = BuildHidden("2=GenText,0,0,0,Tahoma,11,0,#FFFFFF,#102030,Text", parent.get(), 50,
+                             60, bitmaps);
+    ASSERT_NE(button, nullptr);
+    ASSERT_NE(label, nullptr);
+    const RECT made = PlaceIn(parent.get(), button->Window());
+    EXPECT_EQ(made.left, 10);
+    EXPECT_EQ(made.top, 20);
+    EXPECT_TRUE(IsRectEmpty(&made));  // nothing shows it yet
+    EXPECT_EQ(button->ItemSize(), (skin::Size{30, 20}));
+    // A hidden label given a longer text moves nowhere and keeps the new
+    // size for its showing.
+    const skin::Size shortText = label->ItemSize();
+    static_cast<skin::GenText&>(*label).SetText("A much longer text");
+    const skin::Size longText = label->ItemSize();
+    EXPECT_GT(longText.width, shortText.width);
+    for (int round = 0; round < 2; ++round) {  // shown, hidden and shown again
+        button->Show(true);
+        label->Show(true);
+        const RECT place = PlaceIn(parent.get(), button->Window());
+        const RECT expected = {10, 20, 40, 40};
+        EXPECT_TRUE(EqualRect(&place, &expected));
+        const RECT shown = PlaceIn(parent.get(), label->Window());
+        EXPECT_EQ(shown.left, 50);
+        EXPECT_EQ(shown.top, 60);
+        EXPECT_EQ(shown.right - shown.left, longText.width);
+        EXPECT_NE(GetWindowLongA(button->Window(), GWL_STYLE) & WS_VISIBLE, 0);
+        button->Show(false);
+        label->Show(false);
+        EXPECT_EQ(GetWindowLongA(button->Window(), GWL_STYLE) & WS_VISIBLE, 0);
+    }
+    // Once sized, a new text resizes the window at once.
+    static_cast<skin::GenText&>(*label).SetText("Text");
+    const RECT refitted = PlaceIn(parent.get(), label->Window());
+    EXPECT_EQ(refitted.right - refitted.left, shortText.width);
+}
+
+TEST(ItemWindows, AnItemChangedWhileHiddenIsPaintedWhenShown) {
+    ItemHarness harness;  // shown, with its items
+    auto* row =
+        harness.Add<skin::CellRow>("107=CellRow,0,0,0,1,16,8," + F().lit + "," + F().dark + ",");
+    ASSERT_NE(row, nullptr);
+    harness.Received();  // lets everything paint
+    row->SetLevel(3);
+    EXPECT_TRUE(GetUpdateRect(row->Window(), nullptr, FALSE));
+    harness.Received();
+    row->Show(false);
+    row->SetLevel(5);  // hidden: its showing paints it
+    EXPECT_FALSE(GetUpdateRect(row->Window(), nullptr, FALSE));
+    row->Show(true);
+    EXPECT_TRUE(GetUpdateRect(row->Window(), nullptr, FALSE));
+}
+
 TEST(ItemWindows, AnItemIsFoundFromItsWindowWhileBothLive) {
     const testing_support::OwnerWindow parent;
     skin::BitmapCache bitmaps;
