@@ -3,16 +3,33 @@
 #include <shellapi.h>
 
 #include "language_table.h"
+#include "unique_handle.h"
 
 namespace tavimo {
 namespace {
+
+using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+
+// The shell's ShellExecuteA, loaded when a launcher first needs it: the
+// control center starts without shell32 and the libraries it brings along.
+ShellExecuteFunction ShellExecuteEntry() {
+    static const UniqueModule shell(LoadLibraryA("shell32.dll"));
+    static const auto entry =
+        shell ? reinterpret_cast<ShellExecuteFunction>(
+                    reinterpret_cast<void*>(GetProcAddress(shell.get(), "ShellExecuteA")))
+              : nullptr;
+    return entry;
+}
 
 class RealDesktop final : public Desktop {
 public:
     INT_PTR Execute(HWND owner, const char* verb, const char* file, const char* parameters,
                     const char* directory, int show) override {
-        return reinterpret_cast<INT_PTR>(
-            ShellExecuteA(owner, verb, file, parameters, directory, show));
+        const ShellExecuteFunction execute = ShellExecuteEntry();
+        if (execute == nullptr) {
+            return SE_ERR_DLLNOTFOUND;
+        }
+        return reinterpret_cast<INT_PTR>(execute(owner, verb, file, parameters, directory, show));
     }
     UINT RunCommandLine(const char* commandLine, UINT show) override {
         return WinExec(commandLine, show);

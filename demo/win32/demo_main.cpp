@@ -3,9 +3,6 @@
 // TAVIMO.EXE, never installed.
 #include <windows.h>
 
-#include <shellapi.h>
-
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,29 +16,13 @@ namespace {
 
 constexpr int kBadUsage = 2;
 
-struct LocalFreer {
-    void operator()(LPWSTR* memory) const { LocalFree(memory); }
-};
-
-std::string Utf8(const wchar_t* text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) {
-        return {};
-    }
-    std::string converted(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, converted.data(), size, nullptr, nullptr);
-    converted.resize(static_cast<std::size_t>(size) - 1);
-    return converted;
-}
-
-// The arguments after the program's name, split as the C runtime splits
-// them (quotes and backslashes).
+// The arguments after the program's name, as the C runtime split them
+// (quotes and backslashes) in the system's code page: the demo's options
+// are plain ASCII. (CommandLineToArgvW would load shell32 at start-up.)
 std::vector<std::string> Arguments() {
-    int count = 0;
-    const std::unique_ptr<LPWSTR, LocalFreer> argv(CommandLineToArgvW(GetCommandLineW(), &count));
     std::vector<std::string> args;
-    for (int i = 1; argv && i < count; ++i) {
-        args.push_back(Utf8(argv.get()[i]));
+    for (int i = 1; i < __argc; ++i) {
+        args.emplace_back(__argv[i]);
     }
     return args;
 }

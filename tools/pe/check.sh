@@ -4,6 +4,9 @@
 #                                            and no import is one that Windows XP lacks
 #   check.sh no_imports OBJDUMP FILE         a resource-only library: no DLL imported,
 #                                            no entry point
+#   check.sh imports_none_of OBJDUMP FILE DLL...
+#                                            none of DLL... is imported (a program
+#                                            that loads them when it needs them)
 #   check.sh exports OBJDUMP FILE NAME...    the export names are exactly NAME...
 #   check.sh no_shown_resources OBJDUMP FILE
 #                                            a program whose texts and images all come
@@ -94,6 +97,18 @@ no_imports)
     fi
     echo "imports: none, no entry point"
     exit 0
+    ;;
+imports_none_of)
+    found=$("$tool" -p "$file" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z')
+    bad=0
+    for dll in "$@"; do
+        if printf '%s\n' $found | grep -qx "$dll.dll"; then
+            echo "$file imports $dll.dll, which it should load only when needed" >&2
+            bad=1
+        fi
+    done
+    echo "imports: $(echo $found)"
+    exit $bad
     ;;
 imports)
     table=$("$tool" -p "$file")
