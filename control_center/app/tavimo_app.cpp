@@ -4,6 +4,24 @@
 #include "main_frame.h"
 
 namespace tavimo {
+namespace {
+
+// The control center takes no typed text, so its thread needs no input
+// method: without one it makes no input-method window and loads nothing
+// for it (under Wine, the COM libraries). This must come before the thread's
+// first top-level window. Where imm32 has no such function, nothing changes.
+void DoWithoutInputMethod() {
+    using DisableFunction = BOOL(WINAPI*)(DWORD);
+    const HMODULE imm = GetModuleHandleA("imm32.dll");
+    const auto disable = imm != nullptr ? reinterpret_cast<DisableFunction>(reinterpret_cast<void*>(
+                                              GetProcAddress(imm, "ImmDisableIME")))
+                                        : nullptr;
+    if (disable != nullptr) {
+        disable(0);  // this thread
+    }
+}
+
+}  // namespace
 
 BOOL CTavimoApp::InitInstance() {
     // An empty title would match any untitled window.
@@ -15,6 +33,7 @@ BOOL CTavimoApp::InitInstance() {
         SetForegroundWindow(running);
         return FALSE;
     }
+    DoWithoutInputMethod();
     auto frame = std::make_unique<CMainFrame>(devices_, desktop_);
     CMainFrame* created = frame.get();
     m_pMainWnd = std::move(frame);

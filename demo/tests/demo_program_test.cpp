@@ -13,6 +13,7 @@
 #include "child_process.h"
 #include "demo_command.h"
 #include "test_registry.h"
+#include "test_window.h"
 #include "unique_handle.h"
 
 namespace {
@@ -126,6 +127,13 @@ TEST_P(DemoProgram, TheHeadsetsMuteButtonMutesTheMicrophoneAndLightsTheButton) {
     EXPECT_EQ(Ctl("mute").exitCode, std::optional<DWORD>(0));
     status = StatusOnceItHolds("mute button: dark");
     EXPECT_TRUE(Contains(status, "mic mute: off\n")) << status;
+}
+
+TEST_P(DemoProgram, TheControlCenterRunsWithoutAnInputMethod) {
+    Start("");
+    EXPECT_NE(testing_support::FindProcessWindow(demo_->Id(), nullptr, kFrameTitle, true), nullptr);
+    // The thread's input-method window would be a hidden top-level window.
+    EXPECT_EQ(testing_support::FindProcessWindow(demo_->Id(), "IME", nullptr, false), nullptr);
 }
 
 TEST_P(DemoProgram, AnotherProgramsMuteLightsTheButtonToo) {
