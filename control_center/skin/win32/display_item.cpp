@@ -20,6 +20,12 @@ bool HasVisibleStyle(HWND window) {
     return window != nullptr && (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
+// Under a parent that does not show yet, a window that changes needs no
+// redrawing: the parent's first paint draws it.
+UINT QuietUnlessShown(HWND window) {
+    return HasVisibleStyle(GetParent(window)) ? 0 : SWP_NOREDRAW | SWP_DEFERERASE | SWP_NOCOPYBITS;
+}
+
 }  // namespace
 
 DisplayItem::~DisplayItem() {
@@ -32,12 +38,9 @@ DisplayItem::~DisplayItem() {
 
 void DisplayItem::Show(bool show) {
     if (show && !sized_) {
-        // Under a parent that does not show yet, nothing needs redrawing:
-        // the parent's first paint draws the item.
-        const UINT quiet =
-            HasVisibleStyle(GetParent(m_hWnd)) ? 0 : SWP_NOREDRAW | SWP_DEFERERASE | SWP_NOCOPYBITS;
-        SetWindowPos(m_hWnd, nullptr, 0, 0, size_.width, size_.height,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW | quiet);
+        SetWindowPos(
+            m_hWnd, nullptr, 0, 0, size_.width, size_.height,
+            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW | QuietUnlessShown(m_hWnd));
         sized_ = true;
         return;
     }
@@ -53,7 +56,8 @@ void DisplayItem::Redraw() const {
 void DisplayItem::Place(int x, int y, Size size) {
     size_ = size;
     if (sized_) {
-        MoveWindow(m_hWnd, x, y, size.width, size.height, TRUE);
+        SetWindowPos(m_hWnd, nullptr, x, y, size.width, size.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE | QuietUnlessShown(m_hWnd));
     } else {
         SetWindowPos(m_hWnd, nullptr, x, y, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
