@@ -47,9 +47,13 @@ void RenderChild(const PlacedChild& child, HDC scratch, HDC dc) {
 }  // namespace
 
 void PaintChildWindows(HWND parent, HDC dc, std::span<const HWND> children) {
+    // A parent that clips its children cannot draw them in its own DC.
+    if ((GetWindowLongA(parent, GWL_STYLE) & WS_CLIPCHILDREN) != 0) {
+        return;  // the children paint themselves
+    }
     const UniqueRegion painted = PaintedRegion(parent, dc);
     if (!painted) {
-        return;  // the children paint themselves
+        return;
     }
     std::vector<PlacedChild> reached;
     SIZE largest = {0, 0};

@@ -15,7 +15,8 @@ namespace framework {
 // Renders children into dc, the DC of parent's BeginPaint, after parent
 // has drawn its own client area there. children must hold every visible
 // child of parent, in the order in which they would paint themselves: where
-// two overlap, the later one covers the earlier.
+// two overlap, the later one covers the earlier. A parent with
+// WS_CLIPCHILDREN leaves its children to paint themselves.
 void PaintChildWindows(HWND parent, HDC dc, std::span<const HWND> children);
 
 }  // namespace framework

@@ -58,9 +58,9 @@ private:
 // The parent: its face, then its children; it draws its owner-drawn button.
 class Parent : public framework::CWnd {
 public:
-    Parent() {
-        CreateEx(0, "ChildPaintingParent", "Parent", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr,
-                 nullptr);
+    explicit Parent(DWORD style = 0) {
+        CreateEx(0, "ChildPaintingParent", "Parent", WS_POPUP | WS_VISIBLE | style, 0, 0, 200, 100,
+                 nullptr, nullptr);
     }
     HWND Window() const { return m_hWnd; }
     std::vector<HWND> children;
@@ -152,6 +152,16 @@ TEST(ChildPainting, ChildrenKeepWhatTheParentsPaintDidNotReach) {
     testing_support::PumpMessages();
     EXPECT_EQ(family.solid.OwnPaints(), 2);
     EXPECT_EQ(Shown(parent, 25, 15), RGB(0xFF, 0, 0));
+}
+
+TEST(ChildPainting, ChildrenOfAParentThatClipsThemPaintThemselves) {
+    Parent parent(WS_CLIPCHILDREN);
+    SolidChild child(parent.Window(), {10, 10, 30, 30}, RGB(0xFF, 0, 0));
+    parent.children = {child.Window()};
+    UpdateWindow(parent.Window());
+    testing_support::PumpMessages();
+    EXPECT_EQ(child.OwnPaints(), 1);
+    EXPECT_EQ(Shown(parent.Window(), 15, 15), RGB(0xFF, 0, 0));
 }
 
 }  // namespace
