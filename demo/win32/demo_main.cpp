@@ -21,7 +21,7 @@ constexpr int kBadUsage = 2;
 // are plain ASCII. (CommandLineToArgvW would load shell32 at start-up.)
 std::vector<std::string> Arguments() {
     std::vector<std::string> args;
-    for (int i = 1; i < __argc; ++i) {
+    for (int i = 1; __argv != nullptr && i < __argc; ++i) {
         args.emplace_back(__argv[i]);
     }
     return args;
