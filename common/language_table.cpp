@@ -4,6 +4,7 @@
 
 #include "language_rules.h"
 #include "language_switch.h"
+#include "library_function.h"
 #include "outside_library.h"
 #include "product_key.h"
 #include "registry_value.h"
@@ -97,8 +98,7 @@ int LanguageTable::Load() {
     if (!library_) {
         return 1;
     }
-    getString_ = reinterpret_cast<GetStringEntry>(
-        reinterpret_cast<void*>(GetProcAddress(library_.get(), "GetString")));
+    getString_ = LibraryFunction<GetStringEntry>(library_.get(), "GetString");
     if (getString_ == nullptr) {
         library_.reset();
         return 0;
@@ -129,10 +129,7 @@ bool HelpControl::Show(HWND window, const std::string& target) {
     if (!tried_) {
         tried_ = true;
         module_ = LoadHelpControl();
-        if (module_) {
-            entry_ = reinterpret_cast<HtmlHelpEntry>(reinterpret_cast<void*>(
-                GetProcAddress(module_.get(), MAKEINTRESOURCEA(kHtmlHelpOrdinal))));
-        }
+        entry_ = LibraryFunction<HtmlHelpEntry>(module_.get(), MAKEINTRESOURCEA(kHtmlHelpOrdinal));
         if (entry_ == nullptr) {
             module_.reset();
         }

@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "library_function.h"
 #include "unique_handle.h"
 
 namespace tavimo {
@@ -16,11 +17,9 @@ namespace tavimo {
 // (XP SP1 and later), then loads the library.
 inline UniqueModule LoadOutsideLibrary(const char* name) {
     using SetDllDirectoryFn = BOOL(WINAPI*)(const char*);
-    if (HMODULE kernel = GetModuleHandleA("kernel32.dll")) {
-        if (auto set = reinterpret_cast<SetDllDirectoryFn>(
-                reinterpret_cast<void*>(GetProcAddress(kernel, "SetDllDirectoryA")))) {
-            set("");
-        }
+    if (auto set = LibraryFunction<SetDllDirectoryFn>(GetModuleHandleA("kernel32.dll"),
+                                                      "SetDllDirectoryA")) {
+        set("");
     }
     return UniqueModule(LoadLibraryA(name));
 }

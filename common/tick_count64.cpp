@@ -8,14 +8,15 @@
 
 #include <atomic>
 
+#include "library_function.h"
 #include "tick_count64.h"
 
 namespace {
 
 ULONGLONG WINAPI TickCount64() {
     using Function = ULONGLONG(WINAPI*)();
-    static const auto system = reinterpret_cast<Function>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetTickCount64")));
+    static const auto system =
+        tavimo::LibraryFunction<Function>(GetModuleHandleA("kernel32.dll"), "GetTickCount64");
     if (system != nullptr) {
         return system();
     }

@@ -2,14 +2,15 @@
 
 #include <windows.h>
 
+#include "library_function.h"
+
 namespace applet {
 
 OsVersionRecord ReadOsVersion() {
     using GetVersionExFn = BOOL(WINAPI*)(OSVERSIONINFOA*);
     OsVersionRecord record;
-    const HMODULE kernel = GetModuleHandleA("KERNEL32.DLL");
-    const auto getVersionEx = reinterpret_cast<GetVersionExFn>(reinterpret_cast<void*>(
-        kernel != nullptr ? GetProcAddress(kernel, "GetVersionExA") : nullptr));
+    const auto getVersionEx =
+        tavimo::LibraryFunction<GetVersionExFn>(GetModuleHandleA("KERNEL32.DLL"), "GetVersionExA");
     if (getVersionEx == nullptr) {
         const DWORD version = GetVersion();
         record.platformId = VER_PLATFORM_WIN32_NT;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "library_function.h"
 #include "themed_controls.h"
 #include "unique_handle.h"
 
@@ -15,8 +16,7 @@ bool UseCommonControls(DWORD classes) {
         return false;
     }
     using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    const auto init = reinterpret_cast<InitFunction>(
-        reinterpret_cast<void*>(GetProcAddress(library.get(), "InitCommonControlsEx")));
+    const auto init = tavimo::LibraryFunction<InitFunction>(library.get(), "InitCommonControlsEx");
     const INITCOMMONCONTROLSEX controls = {sizeof controls, classes};
     return init != nullptr && init(&controls);
 }

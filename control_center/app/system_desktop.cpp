@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "language_table.h"
+#include "library_function.h"
 #include "unique_handle.h"
 
 namespace tavimo {
@@ -14,10 +15,7 @@ using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LP
 // control center starts without shell32 and the libraries it brings along.
 ShellExecuteFunction ShellExecuteEntry() {
     static const UniqueModule shell(LoadLibraryA("shell32.dll"));
-    static const auto entry =
-        shell ? reinterpret_cast<ShellExecuteFunction>(
-                    reinterpret_cast<void*>(GetProcAddress(shell.get(), "ShellExecuteA")))
-              : nullptr;
+    static const auto entry = LibraryFunction<ShellExecuteFunction>(shell.get(), "ShellExecuteA");
     return entry;
 }
 

@@ -1,6 +1,7 @@
 #include "tavimo_app.h"
 
 #include "language_table.h"
+#include "library_function.h"
 #include "main_frame.h"
 
 namespace tavimo {
@@ -12,10 +13,8 @@ namespace {
 // first top-level window. Where imm32 has no such function, nothing changes.
 void DoWithoutInputMethod() {
     using DisableFunction = BOOL(WINAPI*)(DWORD);
-    const HMODULE imm = GetModuleHandleA("imm32.dll");
-    const auto disable = imm != nullptr ? reinterpret_cast<DisableFunction>(reinterpret_cast<void*>(
-                                              GetProcAddress(imm, "ImmDisableIME")))
-                                        : nullptr;
+    const auto disable =
+        LibraryFunction<DisableFunction>(GetModuleHandleA("imm32.dll"), "ImmDisableIME");
     if (disable != nullptr) {
         disable(0);  // this thread
     }

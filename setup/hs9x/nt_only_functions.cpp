@@ -8,12 +8,13 @@
 // library runs on one thread, so that never waits.
 #include <windows.h>
 
+#include "library_function.h"
+
 namespace {
 
 template <typename Function>
 Function SystemFunction(const char* name) {
-    return reinterpret_cast<Function>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), name)));
+    return tavimo::LibraryFunction<Function>(GetModuleHandleA("kernel32.dll"), name);
 }
 
 PVOID WINAPI AddHandler(ULONG first, PVECTORED_EXCEPTION_HANDLER handler) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "language_rules.h"
+#include "library_function.h"
 #include "parsedrv_rules.h"
 #include "product_key.h"
 #include "registry_value.h"
@@ -56,10 +57,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
     const bool windows9x = OnWindows9x();
     const tavimo::UniqueModule library(
         LoadLibraryA((folder + (windows9x ? "SetupHs9x.dll" : "SetupHsNT.dll")).c_str()));
-    const auto setupFunction =
-        library ? reinterpret_cast<SetupFunction>(reinterpret_cast<void*>(
-                      GetProcAddress(library.get(), windows9x ? "SetupHs9x" : "SetupHsNT")))
-                : nullptr;
+    const auto setupFunction = tavimo::LibraryFunction<SetupFunction>(
+        library.get(), windows9x ? "SetupHs9x" : "SetupHsNT");
     if (setupFunction == nullptr) {
         return kNotDone;
     }

@@ -682,9 +682,13 @@ TEST(ItemWindows, AnItemChangedWhileHiddenIsPaintedWhenShown) {
     EXPECT_TRUE(GetUpdateRect(row->Window(), nullptr, FALSE));
     harness.Received();
     row->Show(false);
-    row->SetLevel(5);  // hidden: its showing paints it
-    EXPECT_FALSE(GetUpdateRect(row->Window(), nullptr, FALSE));
+    row->SetLevel(5);  // hidden: it asks for no paint, its showing paints it
     row->Show(true);
+    EXPECT_TRUE(GetUpdateRect(row->Window(), nullptr, FALSE));
+    harness.Received();
+    ShowWindow(harness.Parent(), SW_HIDE);
+    row->SetLevel(7);  // likewise while its parent does not show
+    ShowWindow(harness.Parent(), SW_SHOW);
     EXPECT_TRUE(GetUpdateRect(row->Window(), nullptr, FALSE));
 }
 
